@@ -57,7 +57,7 @@ void PdfDocument::DrawPage(int index, TBitmap& target, int width, int height) co
     poppler::page_renderer renderer;
     renderer.set_render_hints(poppler::page_renderer::antialiasing | poppler::page_renderer::text_antialiasing |
                               poppler::page_renderer::text_hinting);
-    renderer.set_image_format(poppler::image::format_rgb24);
+    renderer.set_image_format(poppler::image::format_bgr24);
     renderer.set_paper_color(0xFFFFFFFF);
     const double xres = 72.0 * width / box.width();
     const double yres = 72.0 * height / box.height();
@@ -65,27 +65,17 @@ void PdfDocument::DrawPage(int index, TBitmap& target, int width, int height) co
     if (!image.is_valid())
         throw EInvalidGraphic("Invalid graphic format");
 
-    // format_rgb24 is 32 bits a pixel in memory: blue, green, red, unused.
+    // format_bgr24 rows are blue, green, red: the 24-bit layout itself.
     const int rows = std::min({height, image.height(), target.Height()});
     const int cols = std::min({width, image.width(), target.Width()});
-    const int targetBytes = target.BitsPerPixel() / 8;
     for (int y = 0; y < rows; ++y) {
         const auto* in = reinterpret_cast<const uint8_t*>(image.const_data()) + static_cast<size_t>(y) * image.bytes_per_row();
-        if (targetBytes == 4) {
-            std::memcpy(target.MutableScanLine(y), in, static_cast<size_t>(cols) * 4);
-            continue;
-        }
-        if (targetBytes == 3) {
-            uint8_t* out = target.MutableScanLine(y);
-            for (int x = 0; x < cols; ++x) {
-                out[3 * x] = in[4 * x];
-                out[3 * x + 1] = in[4 * x + 1];
-                out[3 * x + 2] = in[4 * x + 2];
-            }
+        if (target.BitsPerPixel() == 24) {
+            std::memcpy(target.MutableScanLine(y), in, static_cast<size_t>(cols) * 3);
             continue;
         }
         for (int x = 0; x < cols; ++x)
-            target.SetPixel(x, y, {in[4 * x + 2], in[4 * x + 1], in[4 * x]});
+            target.SetPixel(x, y, {in[3 * x + 2], in[3 * x + 1], in[3 * x]});
     }
 }
 
