@@ -1,0 +1,67 @@
+#include "platform/files/DirectoryEntry.h"
+
+#include "platform/paths/Paths.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace paginox {
+
+namespace {
+
+FileTime ToFileTime(const struct statx_timestamp& stamp)
+{
+    return FileTime{stamp.tv_sec, stamp.tv_nsec};
+}
+
+// A dangling symbolic link is still an entry of that name: fall back to the link itself.
+std::optional<DirectoryEntry> StatEntry(int folderFd, const char* path, std::string name)
+{
+    struct statx info {};
+    const unsigned mask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
+    if (statx(folderFd, path, 0, mask, &info) != 0 &&
+        statx(folderFd, path, AT_SYMLINK_NOFOLLOW, mask, &info) != 0)
+        return std::nullopt;
+    DirectoryEntry entry;
+    entry.Name = std::move(name);
+    entry.Size = info.stx_size;
+    entry.LastWriteTime = ToFileTime(info.stx_mtime);
+    entry.CreationTime = (info.stx_mask & STATX_BTIME) ? ToFileTime(info.stx_btime)
+                                                       : entry.LastWriteTime;
+    entry.IsDirectory = S_ISDIR(info.stx_mode);
+    return entry;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+} // namespace
+
+std::optional<DirectoryEntry> FindEntry(const std::string& path)
+{
+    if (path.empty())
+        return std::nullopt;
+    return StatEntry(AT_FDCWD, path.c_str(), ExtractFileName(path));
+}
+
+std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
+{
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir)
+        return std::nullopt;
+    std::vector<DirectoryEntry> entries;
+    while (const dirent* item = readdir(dir.get())) {
+        const std::string name = item->d_name;
+        if (name == "." || name == "..")
+            continue;
+        // An entry that vanished between listing and looking it up is left out.
+        if (auto entry = StatEntry(dirfd(dir.get()), item->d_name, name))
+            entries.push_back(std::move(*entry));
+    }
+    return entries;
+}
+
+} // namespace paginox
