@@ -12,6 +12,8 @@ namespace paginox {
 class OleObject;
 class ServerRegistry;
 class TClipboard;
+class TGraphic;
+class WordSession;
 
 // The conversion run: every checked row becomes one image file per page. It runs on
 // the calling thread and keeps the window alive through the view's message pumping;
@@ -23,8 +25,15 @@ public:
 
     void ConvertDocuments(OutputFormat format);
 
-    // One page of the active document into the three holders.
-    void CapturePage(int index, TClipboard& clipboard, const OleObject& word);
+    // One page (from 0) of the active document into the three holders. False when
+    // Word had no content to copy ("No content." was shown): the holders are unchanged.
+    bool CapturePage(int index, TClipboard& clipboard, const OleObject& word);
+
+    // Pumps pending messages, then shows the progress.
+    void UpdateProgress(int maximum, int position);
+
+    // The decimal separator the scale text is read with; the locale's by default.
+    void SetDecimalSeparator(std::string separator) { FDecimalSeparator = std::move(separator); }
 
     // FStopRequested: set by Stop, cleared by each format command and by the run
     // when it acts on it.
@@ -39,6 +48,10 @@ public:
     const RunReport& LastReport() const { return FReport; }
 
 private:
+    void RunBatch(WordSession& session, OutputFormat format);
+    bool ComposePage(int n, TClipboard& clipboard, const OleObject& word);
+    TGraphic& HolderOf(OutputFormat format);
+
     RunView& FView;
     const DocumentRows& FRows;
     const ConversionSettings& FSettings;
@@ -46,6 +59,7 @@ private:
     ServerRegistry& FServers;
     bool FStopRequested = false;
     bool FActive = false;
+    std::string FDecimalSeparator;
     RunReport FReport;
 };
 

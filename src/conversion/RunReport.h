@@ -9,7 +9,8 @@ namespace paginox {
 struct RunReport {
     struct Failure {
         std::string document; // full path
-        int page = 0;         // 1-based; 0 when the whole document failed
+        int firstPage = 0; // 1-based; 0 when the document itself failed
+        int lastPage = 0;  // the last page left unwritten by this failure
         std::string reason;
     };
     enum class Ending { None, ConnectFailed, OpenFailed, Stopped, Completed, Error };

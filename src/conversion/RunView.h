@@ -22,6 +22,9 @@ public:
 
     // Opens the folder in the desktop's file manager.
     virtual void OpenFolder(const std::string& folder) = 0;
+
+    // A page file was written.
+    virtual void FileWritten(const std::string& /*path*/) {}
 };
 
 } // namespace paginox
