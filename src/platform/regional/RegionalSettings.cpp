@@ -4,6 +4,7 @@
 #include <ctime>
 #include <langinfo.h>
 #include <locale.h>
+#include <utility>
 
 namespace paginox {
 
@@ -66,8 +67,9 @@ void ReadTimeFormat(const std::string& timeFormat, const std::string& ampmFormat
             const bool paddedByDefault = conversion == 'H' || conversion == 'I';
             settings.HourLeadingZero = flag == '0' || (paddedByDefault && flag == 0);
             settings.MarkerFirst = markerSeen;
-            const size_t next = format.find('%', at + 1);
-            const std::string separator = format.substr(at + 1, next - at - 1);
+            std::string separator;
+            for (size_t next = at + 1; next < format.size() && format[next] != '%'; ++next)
+                separator += format[next];
             settings.TimeSeparator = separator.empty() ? std::string(":") : separator;
         }
         i = at;
@@ -81,9 +83,8 @@ ProcessRegionalSettings::ProcessRegionalSettings()
         locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     if (!locale)
         return;
-    FFormat.DecimalSeparator = LangInfo(RADIXCHAR, locale);
-    if (FFormat.DecimalSeparator.empty())
-        FFormat.DecimalSeparator = ".";
+    if (std::string radix = LangInfo(RADIXCHAR, locale); !radix.empty())
+        FFormat.DecimalSeparator = std::move(radix);
     FFormat.ShortDateFormat = LangInfo(D_FMT, locale);
     FFormat.TimeAMString = LangInfo(AM_STR, locale);
     FFormat.TimePMString = LangInfo(PM_STR, locale);
