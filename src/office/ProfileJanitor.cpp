@@ -1,0 +1,85 @@
+#include "office/ProfileJanitor.h"
+
+#include "platform/automation/EOleException.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace paginox {
+
+namespace {
+
+// First line: the office's process id (or "none"); then "done" for a clean end. An
+// end of input before "done" means the owner died: kill the office, wait until it
+// is gone (bounded, it may stay a zombie), and remove the folder.
+constexpr const char* Script =
+    "read -r pid || pid=none\n"
+    "read -r word\n"
+    "[ \"$word\" = done ] && exit 0\n"
+    "if [ \"$pid\" != none ]; then\n"
+    "  i=0\n"
+    "  while [ $i -lt 40 ] && kill -0 \"$pid\" 2>/dev/null; do\n"
+    "    kill -9 \"$pid\" 2>/dev/null; sleep 0.05; i=$((i+1))\n"
+    "  done\n"
+    "fi\n"
+    "rm -rf -- \"$1\"\n";
+
+} // namespace
+
+ProfileJanitor::ProfileJanitor(const std::string& folder)
+{
+    // A socket rather than a pipe: writing to it after the janitor is gone must not
+    // raise SIGPIPE in this process.
+    int fds[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        throw EOleException(std::string("Cannot create a socket pair: ") + std::strerror(errno));
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string shell = "/bin/sh", dashC = "-c", script = Script, name = "paginox-janitor", path = folder;
+    char* argv[] = {shell.data(), dashC.data(), script.data(), name.data(), path.data(), nullptr};
+    const int result = posix_spawn(&FPid, "/bin/sh", &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[0]);
+    if (result != 0) {
+        close(fds[1]);
+        throw EOleException(std::string("Cannot start the profile watcher: ") + std::strerror(result));
+    }
+    FPipe = fds[1];
+}
+
+ProfileJanitor::~ProfileJanitor()
+{
+    if (!FWatching)
+        Send("none");
+    Send("done");
+    close(FPipe);
+    int status = 0;
+    while (waitpid(FPid, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+void ProfileJanitor::Watch(pid_t office)
+{
+    Send(std::to_string(office));
+    FWatching = true;
+}
+
+void ProfileJanitor::Send(const std::string& line)
+{
+    const std::string text = line + "\n";
+    // A failed write leaves the janitor to clean up by itself, which is harmless.
+    [[maybe_unused]] ssize_t sent = send(FPipe, text.data(), text.size(), MSG_NOSIGNAL);
+}
+
+} // namespace paginox

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace paginox {
+
+// A fresh folder under the system's temporary folder, removed with everything in it
+// when the guard ends.
+class TemporaryFolder final {
+public:
+    explicit TemporaryFolder(const std::string& prefix);
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::string& Path() const { return FPath; }
+    void Remove();
+
+private:
+    std::string FPath;
+};
+
+} // namespace paginox
