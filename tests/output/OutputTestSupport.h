@@ -1,0 +1,68 @@
+#pragma once
+
+#include "graphics/TBitmap.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace paginox::testing {
+
+// A fresh folder for one test's files, removed with everything in it.
+class TempFolder final {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string File(const std::string& name) const { return (FPath / name).string(); }
+    const std::filesystem::path& Path() const { return FPath; }
+
+private:
+    std::filesystem::path FPath;
+};
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+
+// A page in the given format whose every pixel differs from its neighbours in all
+// three channels, so that swapped channels, flipped rows or shifted columns show.
+TBitmap PatternPage(int width, int height, PixelFormat format = PixelFormat::Bits32);
+
+// Pixels the way an independent decoder reports them, top row first.
+struct DecodedImage {
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels;
+    Rgb At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// libpng's reading of the file, palettes expanded; fails the test on a decoder error.
+DecodedImage DecodePng(const std::vector<uint8_t>& file);
+// libjpeg's reading of the file as RGB.
+DecodedImage DecodeJpeg(const std::vector<uint8_t>& file);
+
+struct PngChunk {
+    std::string type;
+    std::vector<uint8_t> data;
+    uint32_t crc = 0;
+};
+// The chunks after the signature, as they lie; empty when the file is not a PNG.
+std::vector<PngChunk> PngChunks(const std::vector<uint8_t>& file);
+
+struct JpegSegment {
+    uint8_t marker = 0;        // the byte after FF
+    std::vector<uint8_t> data; // after the length field; for SOS the header only
+    int lengthField = 0;       // 0 for SOI and EOI
+};
+// Markers from SOI to EOI, the entropy-coded data skipped.
+std::vector<JpegSegment> JpegSegments(const std::vector<uint8_t>& file);
+
+uint32_t BigEndian32(const uint8_t* p);
+uint32_t LittleEndian32(const uint8_t* p);
+uint16_t LittleEndian16(const uint8_t* p);
+
+// Open file descriptors of this process, to show that nothing is left open.
+int OpenDescriptorCount();
+
+} // namespace paginox::testing
