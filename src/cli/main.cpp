@@ -1,0 +1,109 @@
+#include "cli/CliOptions.h"
+#include "cli/CliView.h"
+#include "conversion/Converter.h"
+#include "doclist/FolderScan.h"
+#include "office/WordApplication.h"
+#include "platform/regional/RegionalSettings.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+using namespace paginox;
+
+namespace {
+
+class CliSettings final : public ConversionSettings {
+public:
+    CliSettings(std::string scale, std::string folder) : FScale(std::move(scale)), FFolder(std::move(folder)) {}
+    std::string ScaleText() const override { return FScale; }
+    std::string OutputFolder() const override { return FFolder; }
+
+private:
+    std::string FScale, FFolder;
+};
+
+class CliRows final : public DocumentRows {
+public:
+    std::vector<DocumentRow> Rows() const override { return FRows; }
+    std::vector<DocumentRow> FRows;
+};
+
+std::string DefaultOutputFolder()
+{
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : "/tmp") + "/Output";
+}
+
+// Files as given (made absolute for the office), folders as the documents inside them.
+std::vector<DocumentRow> RowsOf(const std::vector<std::string>& inputs, const RegionalSettings& regional)
+{
+    std::vector<DocumentRow> rows;
+    for (const std::string& input : inputs) {
+        std::error_code error;
+        const std::filesystem::path path = std::filesystem::absolute(input, error);
+        const auto status = std::filesystem::status(path, error);
+        if (error || !std::filesystem::exists(status))
+            throw CliUsageError("cannot find '" + input + "'");
+        if (!std::filesystem::is_directory(status)) {
+            rows.push_back({true, path.lexically_normal().string()});
+            continue;
+        }
+        for (const DocumentEntry& entry : ScanFolder(path.lexically_normal().string(), regional))
+            rows.push_back({true, entry.SubItems[PathSubItem]});
+    }
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    const ProcessRegionalSettings regional;
+    const std::string separator = regional.Format().DecimalSeparator;
+
+    CliOptions options;
+    CliRows rows;
+    try {
+        options = ParseCliOptions({argv + 1, argv + argc}, DefaultOutputFolder(), separator);
+        if (options.help) {
+            std::cout << CliUsage;
+            return 0;
+        }
+        rows.FRows = RowsOf(options.inputs, regional);
+    } catch (const CliUsageError& error) {
+        std::cerr << "paginox-convert: " << error.what() << "\n" << "Try 'paginox-convert --help'.\n";
+        return 2;
+    }
+    if (rows.FRows.empty()) {
+        std::cerr << "paginox-convert: no documents found\n";
+        return 1;
+    }
+
+    RegisterWordApplication(ServerRegistry::Default());
+    CliSettings settings(options.scale, options.output);
+    CliView view(std::cout, std::cerr);
+    PageHolders holders;
+    Converter converter(view, rows, settings, holders, ServerRegistry::Default());
+    converter.SetDecimalSeparator(separator);
+    view.SetConverter(&converter);
+    CliView::InstallInterruptHandler();
+
+    try {
+        converter.ConvertDocuments(options.format);
+    } catch (const std::exception& error) {
+        std::cerr << "paginox-convert: " << error.what() << "\n";
+        return 1;
+    }
+
+    const RunReport& report = converter.LastReport();
+    std::cerr << report.writtenFiles.size() << (report.writtenFiles.size() == 1 ? " page" : " pages")
+              << " written to " << options.output;
+    if (!report.failures.empty())
+        std::cerr << "; " << report.failures.size() << (report.failures.size() == 1 ? " failure" : " failures");
+    std::cerr << "\n";
+    const bool allWritten = report.ending == RunReport::Ending::Completed && report.failures.empty();
+    return allWritten ? 0 : 1;
+}
