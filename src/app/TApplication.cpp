@@ -1,0 +1,39 @@
+#include "app/TApplication.h"
+
+#include "platform/dialogs/Dialogs.h"
+
+#include <QStyleFactory>
+
+#include <exception>
+
+namespace paginox {
+
+void PrepareQtForFixedPixels()
+{
+    // Every geometry of the window is in device pixels.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_FONT_DPI", "96");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        if (FDialogs)
+            FDialogs->ShowError(error.what());
+    } catch (...) {
+        if (FDialogs)
+            FDialogs->ShowError("Unknown error");
+    }
+    return false;
+}
+
+} // namespace paginox
