@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -235,6 +237,20 @@ TEST_F(DocumentListViewTest, RenamingChangesTheCaptionOnly)
     EXPECT_EQ(entry.Caption, "new name");
     EXPECT_EQ(entry.SubItems[0], "/docs/old.doc");
     EXPECT_EQ(ListView1.Rows()[0].fullPath, "/docs/old.doc");
+}
+
+TEST_F(DocumentListViewTest, OnlyTheFirstCellOpensForRenaming)
+{
+    AddRow("a.doc");
+    ListView1.resize(760, 200);
+    ListView1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ListView1));
+    ListView1.setCurrentIndex(ListView1.model()->index(0, 2));
+    QTest::keyClick(ListView1.viewport(), Qt::Key_F2);
+    const auto* editor = ListView1.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("a.doc"));
+    EXPECT_LT(editor->geometry().left(), ListView1.columnWidth(0));
 }
 
 } // namespace

@@ -158,6 +158,7 @@ TEST_F(TForm2Test, ControlsStandWhereTheDialogPlacesThem)
 {
     EXPECT_EQ(Form2.windowTitle(), QStringLiteral("Setting"));
     EXPECT_EQ(Form2.size(), QSize(425, 250));
+    EXPECT_EQ(Form2.pos(), QPoint(399, 259));
     EXPECT_FALSE(Form2.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(Form2.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(Form2.font().pixelSize(), 11);
