@@ -10,6 +10,7 @@ packages=(
   libpoppler-cpp-dev libjpeg62-turbo-dev zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils fonts-dejavu-core fonts-liberation
+  poppler-utils time
 )
 
 missing=()
