@@ -155,7 +155,7 @@ void TForm2::Button1Click()
 {
     const double scale = StrToFloat(ScaleText(), FRegional.Format().DecimalSeparator);
     if (scale < MinimumScale || scale > MaximumScale) {
-        FDialogs.ShowMessage("Please Set quality between 30 to 100.", "Notice");
+        FDialogs.ShowMessage("Please Set quality between 30 to 100.", NoticeTitle);
         return;
     }
     accept();

@@ -6,6 +6,12 @@
 
 namespace paginox {
 
+// The fixed titles of the message boxes.
+inline constexpr const char* ErrorTitle = "Error";
+inline constexpr const char* WarningTitle = "Warning";
+inline constexpr const char* NoticeTitle = "Notice";
+inline constexpr const char* CongratulationTitle = "Congratulation";
+
 // The message boxes and the file chooser of the program, passed to the windows so
 // that tests record them instead of opening them.
 class Dialogs {

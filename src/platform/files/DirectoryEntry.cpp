@@ -2,6 +2,7 @@
 
 #include "platform/paths/Paths.h"
 
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -16,14 +17,8 @@ FileTime ToFileTime(const struct statx_timestamp& stamp)
     return FileTime{stamp.tv_sec, stamp.tv_nsec};
 }
 
-// A dangling symbolic link is still an entry of that name: fall back to the link itself.
-std::optional<DirectoryEntry> StatEntry(int folderFd, const char* path, std::string name)
+DirectoryEntry FromStatx(const struct statx& info, std::string name)
 {
-    struct statx info {};
-    const unsigned mask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
-    if (statx(folderFd, path, 0, mask, &info) != 0 &&
-        statx(folderFd, path, AT_SYMLINK_NOFOLLOW, mask, &info) != 0)
-        return std::nullopt;
     DirectoryEntry entry;
     entry.Name = std::move(name);
     entry.Size = info.stx_size;
@@ -32,6 +27,35 @@ std::optional<DirectoryEntry> StatEntry(int folderFd, const char* path, std::str
                                                        : entry.LastWriteTime;
     entry.IsDirectory = S_ISDIR(info.stx_mode);
     return entry;
+}
+
+// Where statx is missing (old kernels, some sandboxes) there is no birth time either.
+DirectoryEntry FromStat(const struct stat& info, std::string name)
+{
+    DirectoryEntry entry;
+    entry.Name = std::move(name);
+    entry.Size = static_cast<std::uint64_t>(info.st_size);
+    entry.LastWriteTime = FileTime{info.st_mtim.tv_sec, static_cast<std::uint32_t>(info.st_mtim.tv_nsec)};
+    entry.CreationTime = entry.LastWriteTime;
+    entry.IsDirectory = S_ISDIR(info.st_mode);
+    return entry;
+}
+
+// A dangling symbolic link is still an entry of that name: fall back to the link itself.
+std::optional<DirectoryEntry> StatEntry(int folderFd, const char* path, std::string name)
+{
+    const unsigned mask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
+    for (const int flags : {0, AT_SYMLINK_NOFOLLOW}) {
+        struct statx info {};
+        if (statx(folderFd, path, flags, mask, &info) == 0)
+            return FromStatx(info, std::move(name));
+        if (errno == ENOSYS) {
+            struct stat plain {};
+            if (fstatat(folderFd, path, &plain, flags) == 0)
+                return FromStat(plain, std::move(name));
+        }
+    }
+    return std::nullopt;
 }
 
 struct DirCloser {
