@@ -49,11 +49,18 @@ QColor TitleRow(int y)
 enum class Glyph { Minimise, Maximise, Close, Restore };
 enum class State { Normal, Hover, Pressed };
 
+// The caption buttons' background at a row of their cell: the title strip from row 3;
+// the last row lies over the toolbar's first.
+QColor CellRow(int y)
+{
+    return y + 3 >= 33 ? QColor(44, 150, 168) : TitleRow(y + 3);
+}
+
 // One 25 x 31 caption button over the title strip rows 3 to 33.
 void DrawCaptionButton(QPainter& p, QPoint origin, Glyph glyph, State state)
 {
     for (int y = 0; y < 31; ++y)
-        p.fillRect(origin.x(), origin.y() + y, 25, 1, TitleRow(y + 3));
+        p.fillRect(origin.x(), origin.y() + y, 25, 1, CellRow(y));
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(origin);
@@ -117,7 +124,7 @@ QImage ImageM()
     QPainter p(&image);
     for (int row = 0; row < 3; ++row)
         for (int y = 0; y < 31; ++y)
-            p.fillRect(0, row * 31 + y, 101, 1, TitleRow(y + 3));
+            p.fillRect(0, row * 31 + y, 101, 1, CellRow(y));
     const int columns[] = {0, 25, 50, 76};
     const Glyph glyphs[] = {Glyph::Minimise, Glyph::Maximise, Glyph::Close, Glyph::Restore};
     const State states[] = {State::Normal, State::Hover, State::Pressed};
@@ -193,13 +200,10 @@ QImage Lines(QSize size, const QColor* colours, bool vertical)
 
 QImage ListBackground()
 {
-    // Almost uniform: a faint deterministic grain around (172, 212, 234).
+    // Almost uniform: one pixel a shade off, so that stretching shows no pattern.
     QImage image(19, 16, QImage::Format_RGB32);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 19; ++x) {
-            const int d = ((x * 7 + y * 13) % 5 == 0) ? 1 : 0;
-            image.setPixel(x, y, qRgb(172 - d, 212 - d, 234));
-        }
+    image.fill(QColor(172, 212, 234));
+    image.setPixel(18, 15, qRgb(171, 211, 233));
     return image;
 }
 
