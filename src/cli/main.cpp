@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliView.h"
 #include "conversion/Converter.h"
+#include "conversion/FixedInputs.h"
 #include "doclist/FolderScan.h"
 #include "office/WordApplication.h"
 #include "platform/regional/RegionalSettings.h"
@@ -13,22 +14,6 @@
 using namespace paginox;
 
 namespace {
-
-class CliSettings final : public ConversionSettings {
-public:
-    CliSettings(std::string scale, std::string folder) : FScale(std::move(scale)), FFolder(std::move(folder)) {}
-    std::string ScaleText() const override { return FScale; }
-    std::string OutputFolder() const override { return FFolder; }
-
-private:
-    std::string FScale, FFolder;
-};
-
-class CliRows final : public DocumentRows {
-public:
-    std::vector<DocumentRow> Rows() const override { return FRows; }
-    std::vector<DocumentRow> FRows;
-};
 
 std::string DefaultOutputFolder()
 {
@@ -65,7 +50,7 @@ int main(int argc, char** argv)
     const std::string separator = regional.Format().DecimalSeparator;
 
     CliOptions options;
-    CliRows rows;
+    RowList rows;
     try {
         options = ParseCliOptions({argv + 1, argv + argc}, DefaultOutputFolder(), separator);
         if (options.help) {
@@ -83,7 +68,9 @@ int main(int argc, char** argv)
     }
 
     RegisterWordApplication(ServerRegistry::Default());
-    CliSettings settings(options.scale, options.output);
+    SettingsTexts settings;
+    settings.FScale = options.scale;
+    settings.FFolder = options.output;
     CliView view(std::cout, std::cerr);
     PageHolders holders;
     Converter converter(view, rows, settings, holders, ServerRegistry::Default());

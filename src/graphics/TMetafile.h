@@ -24,6 +24,7 @@ public:
     TMetafile(std::shared_ptr<const PdfDocument> document, int pageIndex);
 
     bool Empty() const { return !FDocument; }
+    const std::shared_ptr<const PdfDocument>& Document() const { return FDocument; }
     int MMWidth() const { return FMMWidth; }
     int MMHeight() const { return FMMHeight; }
 

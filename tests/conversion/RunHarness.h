@@ -2,6 +2,7 @@
 
 #include "ScriptedWord.h"
 #include "conversion/Converter.h"
+#include "conversion/FixedInputs.h"
 #include "platform/automation/ServerRegistry.h"
 
 #include <filesystem>
@@ -37,20 +38,6 @@ public:
     std::vector<std::string> FOpenedFolders;
 };
 
-class FixedSettings final : public ConversionSettings {
-public:
-    std::string ScaleText() const override { return FScale; }
-    std::string OutputFolder() const override { return FFolder; }
-    std::string FScale = "100";
-    std::string FFolder;
-};
-
-class FixedRows final : public DocumentRows {
-public:
-    std::vector<DocumentRow> Rows() const override { return FRows; }
-    std::vector<DocumentRow> FRows;
-};
-
 // A run over the scripted Word, writing into a fresh temporary folder.
 class RunHarness {
 public:
@@ -67,8 +54,8 @@ public:
     ScriptedWord FWord;
     ServerRegistry FRegistry;
     RecordingView FView;
-    FixedSettings FSettings;
-    FixedRows FRows;
+    SettingsTexts FSettings;
+    RowList FRows;
     PageHolders FHolders;
     Converter FConverter;
 };
