@@ -40,6 +40,11 @@ struct TimeCase {
     const char* text;
 };
 
+void PrintTo(const TimeCase& c, std::ostream* out)
+{
+    *out << c.utc << " at " << c.offset;
+}
+
 FormatSettings IsoDates()
 {
     FormatSettings format;

@@ -20,6 +20,11 @@ struct TimeFormatCase {
     const char* separator;
 };
 
+void PrintTo(const TimeFormatCase& c, std::ostream* out)
+{
+    *out << '"' << c.timeFormat << '"';
+}
+
 class TimeFormatTest : public ::testing::TestWithParam<TimeFormatCase> {};
 
 TEST_P(TimeFormatTest, ReadsClockZeroSeparatorAndMarker)
@@ -63,6 +68,11 @@ struct NumberCase {
     const char* separator;
     std::optional<double> value; // empty: not a number
 };
+
+void PrintTo(const NumberCase& c, std::ostream* out)
+{
+    *out << '"' << c.text << "\" with \"" << c.separator << '"';
+}
 
 class StrToFloatTest : public ::testing::TestWithParam<NumberCase> {};
 

@@ -43,6 +43,11 @@ struct OkCase {
     std::optional<DialogRecorder::Record> shown;
 };
 
+void PrintTo(const OkCase& c, std::ostream* out)
+{
+    *out << '"' << c.scale << "\" with \"" << c.separator << '"';
+}
+
 class TForm2OkTest : public TForm2Test, public ::testing::WithParamInterface<OkCase> {};
 
 TEST_P(TForm2OkTest, OkClosesOnlyForAScaleFrom30To100)
