@@ -38,5 +38,9 @@ check() {
   echo "window up at 724x534"
 }
 
-export -f check
-exec bash "$here/xvfb-run.sh" bash -c 'check "$0"' "$program"
+# Inside the X server this script runs again with --inside.
+if [ "$program" = "--inside" ]; then
+  check "$2"
+else
+  exec bash "$here/xvfb-run.sh" bash "$0" --inside "$program"
+fi

@@ -17,8 +17,9 @@ TApplication& App()
     static int argc = 1;
     static char name[] = "paginox-test";
     static char* argv[] = {name, nullptr};
-    static TApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit it would go after Qt's own statics.
+    static TApplication* app = new TApplication(argc, argv);
+    return *app;
 }
 
 // An event handler that fails with the given message.
