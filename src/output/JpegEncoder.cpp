@@ -3,6 +3,9 @@
 #include "graphics/TBitmap.h"
 #include "output/JpegErrorManager.h"
 #include "output/JpegMemoryDestination.h"
+#include "output/OutputErrors.h"
+
+#include <new>
 
 namespace paginox {
 
@@ -81,7 +84,14 @@ std::vector<uint8_t> EncodeJpeg(const TBitmap& page)
     c.info.err = UseJpegErrorManager(c.errors);
     if (page.BitsPerPixel() != 32 && page.BitsPerPixel() != 24)
         c.row.resize(static_cast<size_t>(page.Width()) * 3);
-    RunJpegStep(c.errors, Compress, &c);
+    try {
+        RunJpegStep(c.errors, Compress, &c);
+    } catch (const EJPEG&) {
+        // Our own buffer found no memory: that is the platform's error, not the library's.
+        if (c.destination.outOfMemory)
+            throw std::bad_alloc();
+        throw;
+    }
     return std::move(c.bytes);
 }
 

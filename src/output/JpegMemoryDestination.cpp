@@ -16,12 +16,13 @@ JpegMemoryDestination& DestinationOf(j_compress_ptr info)
 }
 
 // No exception may cross libjpeg's frames: a failed growth is reported to the caller.
-bool Grow(std::vector<uint8_t>& bytes, size_t size) noexcept
+bool Grow(JpegMemoryDestination& destination, size_t size) noexcept
 {
     try {
-        bytes.resize(size);
+        destination.bytes->resize(size);
         return true;
     } catch (const std::bad_alloc&) {
+        destination.outOfMemory = true;
         return false;
     }
 }
@@ -29,7 +30,7 @@ bool Grow(std::vector<uint8_t>& bytes, size_t size) noexcept
 void InitDestination(j_compress_ptr info)
 {
     JpegMemoryDestination& destination = DestinationOf(info);
-    if (!Grow(*destination.bytes, FirstSize))
+    if (!Grow(destination, FirstSize))
         ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
     destination.pub.next_output_byte = destination.bytes->data();
     destination.pub.free_in_buffer = destination.bytes->size();
@@ -40,7 +41,7 @@ boolean EmptyOutputBuffer(j_compress_ptr info)
     // libjpeg calls this only when the whole buffer is used.
     JpegMemoryDestination& destination = DestinationOf(info);
     const size_t used = destination.bytes->size();
-    if (!Grow(*destination.bytes, used * 2))
+    if (!Grow(destination, used * 2))
         ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
     destination.pub.next_output_byte = destination.bytes->data() + used;
     destination.pub.free_in_buffer = destination.bytes->size() - used;
@@ -60,6 +61,7 @@ void UseJpegMemoryDestination(j_compress_ptr info, JpegMemoryDestination& destin
 {
     bytes.clear();
     destination.bytes = &bytes;
+    destination.outOfMemory = false;
     destination.pub.init_destination = InitDestination;
     destination.pub.empty_output_buffer = EmptyOutputBuffer;
     destination.pub.term_destination = TermDestination;

@@ -10,11 +10,12 @@
 namespace paginox {
 
 // A libjpeg destination that grows a byte vector; after jpeg_finish_compress the
-// vector holds exactly the encoded stream. Growth that finds no memory is a
-// libjpeg out-of-memory error, raised through the object's error manager.
+// vector holds exactly the encoded stream. Growth that finds no memory stops the
+// compression through the error manager with outOfMemory set.
 struct JpegMemoryDestination final {
     jpeg_destination_mgr pub;
     std::vector<uint8_t>* bytes;
+    bool outOfMemory;
 };
 
 // Points info's destination at manager, which writes into bytes (emptied first).
