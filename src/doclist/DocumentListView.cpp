@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -60,6 +61,8 @@ const std::string& ColumnText(const DocumentEntry& entry, int column)
     return column == 0 ? entry.Caption : entry.SubItems[static_cast<size_t>(column - 1)];
 }
 
+const QColor Green(0, 128, 0);
+
 QFont SansSerif8()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -101,11 +104,11 @@ DocumentListView::DocumentListView(Dialogs& dialogs, Shell& shell, const Regiona
 
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::Text, QColor(0, 128, 0));
-    // The highlight is hidden while the list has no focus.
-    colours.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
-    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, QColor(0, 128, 0));
+    colours.setColor(QPalette::Text, Green);
+    FHighlight = colours.color(QPalette::Active, QPalette::Highlight);
+    FHighlightedText = colours.color(QPalette::Active, QPalette::HighlightedText);
     setPalette(colours);
+    ShowHighlight(false);
 
     PopupMenu1 = new QMenu(this);
     Remove1 = PopupMenu1->addAction(QStringLiteral("Remove"));
@@ -252,6 +255,30 @@ bool DocumentListView::edit(const QModelIndex& index, EditTrigger trigger, QEven
         return QTreeWidget::edit(index.siblingAtColumn(0), trigger, event);
     }
     return QTreeWidget::edit(index, trigger, event);
+}
+
+// The highlight shows only while the list has the focus; a popup menu does not take it.
+void DocumentListView::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    ShowHighlight(true);
+}
+
+void DocumentListView::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        ShowHighlight(false);
+}
+
+void DocumentListView::ShowHighlight(bool shown)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Active, QPalette::Highlight, shown ? FHighlight : QColor(Qt::transparent));
+    colours.setColor(QPalette::Active, QPalette::HighlightedText, shown ? FHighlightedText : Green);
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, Green);
+    setPalette(colours);
 }
 
 void DocumentListView::paintEvent(QPaintEvent* event)

@@ -66,15 +66,20 @@ public:
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ClearStatus();
+    void ShowHighlight(bool shown);
 
     Dialogs& FDialogs;
     Shell& FShell;
     const RegionalSettings& FRegional;
     std::function<void()> FClearStatus;
     std::function<void(QPainter&, const QRect&)> FBackgroundPainter;
+    QColor FHighlight;
+    QColor FHighlightedText;
     int FSortColumn = 0;
 };
 

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -73,7 +74,6 @@ TEST_F(DocumentListViewTest, FiveColumnsWithCheckBoxesAndSeveralRowsSelected)
     EXPECT_FALSE(ListView1.isSortingEnabled());
     EXPECT_FALSE(ListView1.header()->isSortIndicatorShown());
     EXPECT_EQ(ListView1.palette().color(QPalette::Text), QColor(0, 128, 0));
-    EXPECT_EQ(ListView1.palette().color(QPalette::Inactive, QPalette::Highlight).alpha(), 0);
     EXPECT_EQ(ListView1.font().pixelSize(), 11);
 
     AddRow("a.doc");
@@ -83,6 +83,38 @@ TEST_F(DocumentListViewTest, FiveColumnsWithCheckBoxesAndSeveralRowsSelected)
     EXPECT_EQ(item->checkState(0), Qt::Checked);
     EXPECT_EQ(item->text(1), QStringLiteral("/docs/a.doc"));
     EXPECT_EQ(item->text(2), QStringLiteral("0KB"));
+}
+
+TEST_F(DocumentListViewTest, TheHighlightShowsOnlyWhileTheListHasTheFocus)
+{
+    const auto highlight = [this]() { return ListView1.palette().color(QPalette::Active, QPalette::Highlight); };
+    const auto send = [this](QEvent::Type type, Qt::FocusReason reason) {
+        QFocusEvent event(type, reason);
+        QApplication::sendEvent(&ListView1, &event);
+    };
+    EXPECT_EQ(highlight().alpha(), 0);
+    send(QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(highlight().alpha(), 255);
+    EXPECT_NE(highlight(), QColor(Qt::white));
+    send(QEvent::FocusOut, Qt::PopupFocusReason); // the context menu keeps it
+    EXPECT_EQ(highlight().alpha(), 255);
+    send(QEvent::FocusOut, Qt::MouseFocusReason);
+    EXPECT_EQ(highlight().alpha(), 0);
+    EXPECT_EQ(ListView1.palette().color(QPalette::Inactive, QPalette::Highlight).alpha(), 0);
+}
+
+TEST_F(DocumentListViewTest, TheBackgroundPainterPaintsUnderTheRows)
+{
+    AddRow("a.doc");
+    ListView1.resize(400, 200);
+    ListView1.SetBackgroundPainter([](QPainter& canvas, const QRect& area) {
+        canvas.fillRect(area, QColor(172, 212, 234));
+    });
+    ListView1.SetSelected(0, true); // without the focus its highlight is not drawn
+    const QImage picture = ListView1.viewport()->grab().toImage();
+    const QRect row = ListView1.visualItemRect(ListView1.topLevelItem(0));
+    EXPECT_EQ(picture.pixelColor(picture.width() - 2, picture.height() - 2), QColor(172, 212, 234));
+    EXPECT_EQ(picture.pixelColor(picture.width() - 2, row.center().y()), QColor(172, 212, 234));
 }
 
 TEST_F(DocumentListViewTest, AddDocumentFileAddsEveryExistingEntryAsItStands)
