@@ -1,6 +1,7 @@
 #include "office/DocumentLoader.h"
 
 #include "office/OfficeDocument.h"
+#include "office/OfficeInstance.h"
 #include "office/OfficeSession.h"
 #include "office/SilentInteractionHandler.h"
 #include "office/UnoProperties.h"
@@ -67,13 +68,15 @@ std::string CheckedFile(const std::string& path)
 
 css::uno::Sequence<css::beans::PropertyValue> LoadArguments()
 {
+    // AsTemplate false: a template opens as itself, as in Word, not as a new document.
     return Props({Prop("Hidden", css::uno::Any(true)),
-            Prop("ReadOnly", css::uno::Any(true)),
-            Prop("Silent", css::uno::Any(true)),
-            Prop("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
-            Prop("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
-            Prop("InteractionHandler", css::uno::Any(Reference<css::task::XInteractionHandler>(
-                                           new SilentInteractionHandler)))});
+                  Prop("AsTemplate", css::uno::Any(false)),
+                  Prop("ReadOnly", css::uno::Any(true)),
+                  Prop("Silent", css::uno::Any(true)),
+                  Prop("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
+                  Prop("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
+                  Prop("InteractionHandler",
+                       css::uno::Any(Reference<css::task::XInteractionHandler>(new SilentInteractionHandler)))});
 }
 
 std::shared_ptr<OfficeDocument> Load(const std::shared_ptr<OfficeSession>& session, const std::string& file)
@@ -85,7 +88,7 @@ std::shared_ptr<OfficeDocument> Load(const std::shared_ptr<OfficeSession>& sessi
     Reference<css::lang::XComponent> component;
     std::string rejection;
     session->Run(session->Generation(), [&] {
-        component = session->Desktop()->loadComponentFromURL(url, "_blank", 0, LoadArguments());
+        component = session->Instance().Desktop()->loadComponentFromURL(url, "_blank", 0, LoadArguments());
         if (!component.is())
             return;
         Reference<css::frame::XModel> model(component, css::uno::UNO_QUERY);

@@ -70,8 +70,16 @@ void OfficeDocument::Run(const std::function<void()>& work)
     FSession->Run(FGeneration, work);
 }
 
+void OfficeDocument::Check()
+{
+    if (FClosed)
+        throw EOleException("The document " + FPath + " is closed");
+    FSession->Check(FGeneration);
+}
+
 int OfficeDocument::PageCount()
 {
+    Check();
     if (FPageCount < 0)
         Run([&] {
             Reference<css::text::XPageCursor> cursor(ViewCursor(FModel), UNO_QUERY_THROW);
@@ -91,6 +99,7 @@ int OfficeDocument::PageAt(int position)
 
 PageMetrics OfficeDocument::MetricsOfPage(int page)
 {
+    Check();
     if (auto it = FMetrics.find(page); it != FMetrics.end())
         return it->second;
     PageMetrics metrics;
@@ -128,6 +137,7 @@ PageMetrics OfficeDocument::MetricsOfPage(int page)
 
 TMetafile OfficeDocument::PictureOfPage(int page)
 {
+    Check();
     if (!FPdf) {
         rtl::Reference<MemoryOutputStream> stream(new MemoryOutputStream);
         Run([&] {

@@ -31,6 +31,7 @@ public:
     OfficeDocument& operator=(const OfficeDocument&) = delete;
 
     const std::string& Path() const { return FPath; }
+    const css::uno::Reference<css::lang::XComponent>& Model() const { return FModel; }
     bool Closed() const { return FClosed; }
 
     // Pages of the layout, blank pages the office inserts included.
@@ -45,6 +46,8 @@ public:
     void SetSelection(TextSpan span) { FSelection = span; }
 
     void Close();
+    // EOleException when the document is closed or its office has stopped.
+    void Check();
 
 private:
     void Run(const std::function<void()>& work);

@@ -8,7 +8,10 @@
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 
+#include <rtl/digest.h>
+
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -78,10 +81,42 @@ std::string FileUrl(const std::string& path)
     return "file://" + path; // mkdtemp's names need no escaping
 }
 
+// The name of the pipe by which an office keeps a profile to itself: an MD5 of the
+// profile's address (as UTF-16), in hexadecimal digits without leading zeros.
+std::string SingleInstancePipeName(const std::string& profileUrl)
+{
+    const OUString url = ToOUString(profileUrl);
+    const auto* data = reinterpret_cast<const sal_uInt8*>(url.getStr());
+    const sal_uInt32 size = static_cast<sal_uInt32>(url.getLength()) * sizeof(sal_Unicode);
+    std::vector<sal_uInt8> digest(RTL_DIGEST_LENGTH_MD5);
+    rtl_digest_MD5(data, size, digest.data(), RTL_DIGEST_LENGTH_MD5);
+    std::string name = "SingleOfficeIPC_";
+    char hex[4];
+    for (const sal_uInt8 byte : digest) {
+        std::snprintf(hex, sizeof hex, "%x", byte);
+        name += hex;
+    }
+    return name;
+}
+
+// Where the office puts its named pipes; a killed office leaves the files behind.
+std::vector<std::string> PipeFiles(const std::string& pipeName, const std::string& profile)
+{
+    std::vector<std::string> files;
+    for (const std::string& pipe : {pipeName, SingleInstancePipeName(FileUrl(profile))})
+        for (const char* folder : {"/tmp/", "/var/tmp/"})
+            files.push_back(folder + ("OSL_PIPE_" + std::to_string(getuid()) + "_") + pipe);
+    return files;
+}
+
 } // namespace
 
 OfficeInstance::OfficeInstance(const OfficeOptions& options)
-    : FProfile("paginox-office-"), FJanitor(FProfile.Path())
+    : FPipeName(UniquePipeName()), FProfile("paginox-office-"), FJanitor([this] {
+          std::vector<std::string> paths = PipeFiles(FPipeName, FProfile.Path());
+          paths.push_back(FProfile.Path());
+          return paths;
+      }())
 {
     SeedProfile(FProfile.Path(), options);
     Connect(options);
@@ -92,17 +127,25 @@ OfficeInstance::~OfficeInstance()
     FDesktop.clear();
     FContext.clear();
     FProcess.reset();
+    RemovePipeFiles();
     FProfile.Remove(); // before the janitor is told that all is clean
 }
 
-void OfficeInstance::StartProcess(const OfficeOptions& options, const std::string& pipeName)
+void OfficeInstance::RemovePipeFiles() const
 {
+    for (const std::string& path : PipeFiles(FPipeName, FProfile.Path()))
+        unlink(path.c_str());
+}
+
+void OfficeInstance::StartProcess(const OfficeOptions& options)
+{
+    RemovePipeFiles(); // an office asking to be restarted may leave its pipe behind
     FProcess.reset();
     FProcess = std::make_unique<OfficeProcess>(
         options.programPath,
         std::vector<std::string>{"-env:UserInstallation=" + FileUrl(FProfile.Path()), "--headless", "--invisible",
                                  "--nologo", "--nodefault", "--norestore", "--nolockcheck",
-                                 "--accept=pipe,name=" + pipeName + ";urp;StarOffice.ComponentContext"});
+                                 "--accept=pipe,name=" + FPipeName + ";urp;StarOffice.ComponentContext"});
     FJanitor.Watch(FProcess->Pid());
 }
 
@@ -110,10 +153,9 @@ void OfficeInstance::Connect(const OfficeOptions& options)
 {
     const auto deadline = std::chrono::steady_clock::now() + options.startTimeLimit;
     const auto resolver = css::bridge::UnoUrlResolver::create(LocalUnoContext());
-    const std::string pipeName = UniquePipeName();
-    const OUString url = ToOUString("uno:pipe,name=" + pipeName + ";urp;StarOffice.ComponentContext");
+    const OUString url = ToOUString("uno:pipe,name=" + FPipeName + ";urp;StarOffice.ComponentContext");
     int starts = 0;
-    StartProcess(options, pipeName);
+    StartProcess(options);
     ++starts;
     for (;;) {
         try {
@@ -132,7 +174,7 @@ void OfficeInstance::Connect(const OfficeOptions& options)
             if (!restart || starts >= MaxStarts)
                 throw EOleException("The office cannot be started: " + options.programPath + " " +
                                     FProcess->Describe());
-            StartProcess(options, pipeName);
+            StartProcess(options);
             ++starts;
         }
         if (std::chrono::steady_clock::now() >= deadline)

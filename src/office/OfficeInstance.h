@@ -9,6 +9,8 @@
 #include <com/sun/star/uno/XComponentContext.hpp>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace paginox {
 
@@ -31,9 +33,11 @@ public:
     void Terminate();
 
 private:
-    void StartProcess(const OfficeOptions& options, const std::string& pipeName);
+    void StartProcess(const OfficeOptions& options);
     void Connect(const OfficeOptions& options);
+    void RemovePipeFiles() const;
 
+    std::string FPipeName;
     TemporaryFolder FProfile;
     ProfileJanitor FJanitor;
     std::unique_ptr<OfficeProcess> FProcess;

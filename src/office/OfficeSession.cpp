@@ -41,12 +41,7 @@ bool OfficeSession::Alive()
     return FInstance && FInstance->Process().Running();
 }
 
-const css::uno::Reference<css::frame::XDesktop2>& OfficeSession::Desktop() const
-{
-    return FInstance->Desktop();
-}
-
-void OfficeSession::Run(unsigned generation, const std::function<void()>& work)
+void OfficeSession::Check(unsigned generation)
 {
     if (FQuit)
         throw EOleException("The office has been quit");
@@ -54,6 +49,11 @@ void OfficeSession::Run(unsigned generation, const std::function<void()>& work)
         throw EOleException("The office that held this document has stopped; the document is closed");
     if (!Alive())
         Fail("before the call");
+}
+
+void OfficeSession::Run(unsigned generation, const std::function<void()>& work)
+{
+    Check(generation);
     try {
         Watchdog::Scope guard(FWatchdog, FOptions.callTimeLimit);
         work();
@@ -68,12 +68,17 @@ void OfficeSession::Fail(const std::string& when)
 {
     std::string reason;
     if (FWatchdog.Fired())
-        reason = "did not answer within " + std::to_string(FOptions.callTimeLimit.count() / 1000.0).substr(0, 4) +
-                 " s and was ended";
+        reason = "did not answer within " + std::to_string(FOptions.callTimeLimit.count()) + " ms and was ended";
     else if (FInstance)
         reason = FInstance->Process().Describe();
     else
         reason = "is not running";
+    // A dead office's process and profile go at once, not at the next start or at Quit.
+    std::unique_ptr<OfficeInstance> dead;
+    {
+        std::lock_guard lock(FInstanceMutex);
+        dead = std::move(FInstance);
+    }
     throw EOleException("The office " + reason + " (" + when + ")");
 }
 

@@ -3,8 +3,6 @@
 #include "office/OfficeOptions.h"
 #include "office/Watchdog.h"
 
-#include <com/sun/star/frame/XDesktop2.hpp>
-
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -30,7 +28,11 @@ public:
 
     // Runs work against the office of the given generation.
     void Run(unsigned generation, const std::function<void()>& work);
-    const css::uno::Reference<css::frame::XDesktop2>& Desktop() const;
+    // Raises what Run would before calling: for answers kept from an earlier call, so
+    // that a dead office fails every call alike.
+    void Check(unsigned generation);
+    // The current office, for the work given to Run.
+    OfficeInstance& Instance() const { return *FInstance; }
 
     // True while an office is usable; false once it died, was ended or quit.
     bool Alive();

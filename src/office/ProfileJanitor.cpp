@@ -29,11 +29,11 @@ constexpr const char* Script =
     "    kill -9 \"$pid\" 2>/dev/null; sleep 0.05; i=$((i+1))\n"
     "  done\n"
     "fi\n"
-    "rm -rf -- \"$1\"\n";
+    "rm -rf -- \"$@\"\n";
 
 } // namespace
 
-ProfileJanitor::ProfileJanitor(const std::string& folder)
+ProfileJanitor::ProfileJanitor(const std::vector<std::string>& paths)
 {
     // A socket rather than a pipe: writing to it after the janitor is gone must not
     // raise SIGPIPE in this process.
@@ -46,9 +46,13 @@ ProfileJanitor::ProfileJanitor(const std::string& folder)
     posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string shell = "/bin/sh", dashC = "-c", script = Script, name = "paginox-janitor", path = folder;
-    char* argv[] = {shell.data(), dashC.data(), script.data(), name.data(), path.data(), nullptr};
-    const int result = posix_spawn(&FPid, "/bin/sh", &actions, nullptr, argv, environ);
+    std::vector<std::string> strings{"/bin/sh", "-c", Script, "paginox-janitor"};
+    strings.insert(strings.end(), paths.begin(), paths.end());
+    std::vector<char*> argv;
+    for (auto& text : strings)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+    const int result = posix_spawn(&FPid, "/bin/sh", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[0]);
     if (result != 0) {

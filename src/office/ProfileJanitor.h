@@ -2,15 +2,17 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace paginox {
 
-// A small watcher process that ends the office and removes its profile folder if
-// this process dies without doing so itself (killed, for example). It waits on a
-// pipe: a clean end tells it to go; the pipe closing without that word means we died.
+// A small watcher process that ends the office and removes its profile folder (and the
+// other paths given) if this process dies without doing so itself (killed, for
+// example). It waits on a socket: a clean end tells it to go; the socket closing
+// without that word means we died.
 class ProfileJanitor final {
 public:
-    explicit ProfileJanitor(const std::string& folder);
+    explicit ProfileJanitor(const std::vector<std::string>& paths);
     ~ProfileJanitor(); // a clean end: the owner has removed the folder itself
     ProfileJanitor(const ProfileJanitor&) = delete;
     ProfileJanitor& operator=(const ProfileJanitor&) = delete;

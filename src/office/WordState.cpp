@@ -40,6 +40,7 @@ std::shared_ptr<OfficeDocument> WordState::ActiveDocument() const
         throw EOleException("The office has been quit");
     if (!FActive)
         throw EOleException("This command is not available because no document is open.");
+    FActive->Check();
     return FActive;
 }
 
