@@ -1,6 +1,7 @@
 #include "settings/TForm2.h"
 
 #include "platform/dialogs/Dialogs.h"
+#include "platform/paths/Paths.h"
 #include "platform/regional/DecimalText.h"
 #include "platform/regional/RegionalSettings.h"
 #include "settings/BrowseForFolder.h"
@@ -131,7 +132,7 @@ std::string TForm2::DefaultScale()
 
 std::string TForm2::DefaultOutputFolder()
 {
-    return FromQt(QDir::homePath()) + "/Output";
+    return IncludeTrailingPathDelimiter(FromQt(QDir::homePath())) + "Output";
 }
 
 std::string TForm2::ScaleText() const

@@ -63,6 +63,7 @@ TEST_F(FilesTest, FindsFilesFoldersHiddenAndReadOnlyEntries)
     const auto folder = FindEntry(FFolder + "/old.doc");
     ASSERT_TRUE(folder);
     EXPECT_TRUE(folder->IsDirectory);
+    EXPECT_EQ(folder->Size, 0u);
 }
 
 TEST_F(FilesTest, LooksPathsUpAsTheyStand)

@@ -183,6 +183,9 @@ TEST_F(TForm2Test, ControlsStandWhereTheDialogPlacesThem)
         EXPECT_TRUE(edit->EditLabel()->font().bold());
     }
     EXPECT_EQ(Form2.LabeledEdit1->EditLabel()->text(), QStringLiteral("Quality && Size:  "));
+    QLabel shown(QStringLiteral("Quality & Size:  "));
+    shown.setFont(Form2.LabeledEdit1->EditLabel()->font());
+    EXPECT_EQ(Form2.LabeledEdit1->EditLabel()->sizeHint(), shown.sizeHint()) << "\"&&\" shows as one \"&\"";
     EXPECT_EQ(Form2.LabeledEdit2->EditLabel()->text(), QStringLiteral("Output Path"));
     EXPECT_EQ(Form2.Label1->text(), QStringLiteral("(30-100%)"));
     EXPECT_EQ(Form2.Button1->text(), QStringLiteral("OK"));

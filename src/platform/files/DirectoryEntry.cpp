@@ -21,11 +21,12 @@ DirectoryEntry FromStatx(const struct statx& info, std::string name)
 {
     DirectoryEntry entry;
     entry.Name = std::move(name);
-    entry.Size = info.stx_size;
+    entry.IsDirectory = S_ISDIR(info.stx_mode);
+    // A folder's own size is the file system's bookkeeping, not content: show none.
+    entry.Size = entry.IsDirectory ? 0 : info.stx_size;
     entry.LastWriteTime = ToFileTime(info.stx_mtime);
     entry.CreationTime = (info.stx_mask & STATX_BTIME) ? ToFileTime(info.stx_btime)
                                                        : entry.LastWriteTime;
-    entry.IsDirectory = S_ISDIR(info.stx_mode);
     return entry;
 }
 
@@ -34,10 +35,10 @@ DirectoryEntry FromStat(const struct stat& info, std::string name)
 {
     DirectoryEntry entry;
     entry.Name = std::move(name);
-    entry.Size = static_cast<std::uint64_t>(info.st_size);
+    entry.IsDirectory = S_ISDIR(info.st_mode);
+    entry.Size = entry.IsDirectory ? 0 : static_cast<std::uint64_t>(info.st_size);
     entry.LastWriteTime = FileTime{info.st_mtim.tv_sec, static_cast<std::uint32_t>(info.st_mtim.tv_nsec)};
     entry.CreationTime = entry.LastWriteTime;
-    entry.IsDirectory = S_ISDIR(info.st_mode);
     return entry;
 }
 

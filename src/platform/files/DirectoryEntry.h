@@ -16,7 +16,7 @@ struct FileTime {
 
 struct DirectoryEntry {
     std::string Name;             // the entry's own name, without its folder
-    std::uint64_t Size = 0;
+    std::uint64_t Size = 0;       // 0 for folders, as a directory listing gives them
     FileTime CreationTime;        // birth time where the file system reports it, else mtime
     FileTime LastWriteTime;
     bool IsDirectory = false;
