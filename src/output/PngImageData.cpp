@@ -75,6 +75,8 @@ void Deflate(z_stream& stream, IdatBuffer& buffer, int flush)
             buffer.Flush(stream);
         else if (flush == Z_NO_FLUSH && stream.avail_in == 0)
             return;
+        else if (status == Z_BUF_ERROR)
+            throw Exception("Compression error"); // room to write and nothing done: never ends
     }
 }
 
