@@ -66,13 +66,13 @@ struct OpenFailureCase {
     const char* reason; // what the message says
 };
 
-class OpenFailures : public ::testing::TestWithParam<OpenFailureCase> {
+class OfficeOpenFailures : public ::testing::TestWithParam<OpenFailureCase> {
 protected:
     static void SetUpTestSuite() { FWord = std::make_unique<WordUnderTest>(); }
     static void TearDownTestSuite() { FWord.reset(); }
     static std::unique_ptr<WordUnderTest> FWord;
 };
-std::unique_ptr<WordUnderTest> OpenFailures::FWord;
+std::unique_ptr<WordUnderTest> OfficeOpenFailures::FWord;
 
 std::string PathFor(const std::string& name, const ScratchFolder& scratch)
 {
@@ -85,7 +85,7 @@ std::string PathFor(const std::string& name, const ScratchFolder& scratch)
     return CorpusFile(name);
 }
 
-TEST_P(OpenFailures, OpenRaisesQuicklyAndTheOfficeStaysUsable)
+TEST_P(OfficeOpenFailures, OpenRaisesQuicklyAndTheOfficeStaysUsable)
 {
     const ScratchFolder scratch;
     const auto started = Clock::now();
@@ -100,7 +100,7 @@ TEST_P(OpenFailures, OpenRaisesQuicklyAndTheOfficeStaysUsable)
     EXPECT_TRUE(FWord->session->Alive());
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, OpenFailures,
+INSTANTIATE_TEST_SUITE_P(Documents, OfficeOpenFailures,
                          ::testing::Values(OpenFailureCase{"missing", "does not exist"},
                                            OpenFailureCase{"zero-byte", "empty"},
                                            OpenFailureCase{"text-renamed", "not a Word document"},
@@ -119,9 +119,9 @@ INSTANTIATE_TEST_SUITE_P(Documents, OpenFailures,
 
 // Documents that once brought the office down while loading hidden: they convert now,
 // or at worst fail with the office restarted.
-class FormerCrashers : public ::testing::TestWithParam<const char*> {};
+class OfficeFormerCrashers : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(FormerCrashers, ConvertOrFailWithTheOfficeRestarted)
+TEST_P(OfficeFormerCrashers, ConvertOrFailWithTheOfficeRestarted)
 {
     const WordUnderTest word;
     try {
@@ -138,7 +138,7 @@ TEST_P(FormerCrashers, ConvertOrFailWithTheOfficeRestarted)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, FormerCrashers,
+INSTANTIATE_TEST_SUITE_P(Corpus, OfficeFormerCrashers,
                          ::testing::Values("FloatingPictures.doc", "Fuzzed.doc", "comment.docx"),
                          [](const auto& info) { return std::string(info.param).substr(0, std::string(info.param).find('.')); });
 

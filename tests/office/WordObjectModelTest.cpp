@@ -11,7 +11,7 @@
 namespace paginox::test {
 namespace {
 
-class WordObjectModel : public ::testing::Test {
+class OfficeObjectModel : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { FWord = std::make_unique<WordUnderTest>(); }
     static void TearDownTestSuite() { FWord.reset(); }
@@ -28,16 +28,16 @@ protected:
 
     static std::unique_ptr<WordUnderTest> FWord;
 };
-std::unique_ptr<WordUnderTest> WordObjectModel::FWord;
+std::unique_ptr<WordUnderTest> OfficeObjectModel::FWord;
 
 struct PageCountCase {
     const char* file;
     int pages; // the layout's pages, blank ones inserted by the office included
 };
 
-class CorpusPageCount : public WordObjectModel, public ::testing::WithParamInterface<PageCountCase> {};
+class OfficeCorpusPageCount : public OfficeObjectModel, public ::testing::WithParamInterface<PageCountCase> {};
 
-TEST_P(CorpusPageCount, AgreesWithTheCorpusReadme)
+TEST_P(OfficeCorpusPageCount, AgreesWithTheCorpusReadme)
 {
     Word().Open(CorpusFile(GetParam().file));
     EXPECT_EQ(Word().PageCount(), GetParam().pages);
@@ -45,7 +45,7 @@ TEST_P(CorpusPageCount, AgreesWithTheCorpusReadme)
     EXPECT_EQ(Word().app.GetObject("ActiveDocument").GetObject("Range").Get("End").AsInteger(), GetParam().pages);
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, CorpusPageCount,
+INSTANTIATE_TEST_SUITE_P(Corpus, OfficeCorpusPageCount,
                          ::testing::Values(PageCountCase{"53379.doc", 30}, PageCountCase{"Word95.doc", 1},
                                            PageCountCase{"simple.doc", 1}, PageCountCase{"testPictures.doc", 4},
                                            PageCountCase{"55733.docx", 1}, PageCountCase{"60329.docx", 3},
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, CorpusPageCount,
                              return name;
                          });
 
-TEST_F(WordObjectModel, NavigatesFirstMiddleAndLastPage)
+TEST_F(OfficeObjectModel, NavigatesFirstMiddleAndLastPage)
 {
     const OleObject document = Word().Open(CorpusFile("53379.doc"));
     const int count = Word().PageCount();
@@ -83,7 +83,7 @@ TEST_F(WordObjectModel, NavigatesFirstMiddleAndLastPage)
     }
 }
 
-TEST_F(WordObjectModel, GotoOutsideThePagesGoesToTheNearestEnd)
+TEST_F(OfficeObjectModel, GotoOutsideThePagesGoesToTheNearestEnd)
 {
     const OleObject document = Word().Open(CorpusFile("60329.docx"));
     for (const auto& [asked, start] : {std::pair{0, 0}, std::pair{-5, 0}, std::pair{4, 2}, std::pair{99, 2}}) {
@@ -93,7 +93,7 @@ TEST_F(WordObjectModel, GotoOutsideThePagesGoesToTheNearestEnd)
     }
 }
 
-TEST_F(WordObjectModel, PageSetupOfALetterPageInPoints)
+TEST_F(OfficeObjectModel, PageSetupOfALetterPageInPoints)
 {
     struct Case {
         const char* file;
@@ -113,7 +113,7 @@ TEST_F(WordObjectModel, PageSetupOfALetterPageInPoints)
     }
 }
 
-TEST_F(WordObjectModel, MarginsIncludeHeaderAndFooterAsInWord)
+TEST_F(OfficeObjectModel, MarginsIncludeHeaderAndFooterAsInWord)
 {
     const OleObject document = Word().Open(CorpusFile("Headers.docx"));
     Word().SelectPage(document, 1);
@@ -124,7 +124,7 @@ TEST_F(WordObjectModel, MarginsIncludeHeaderAndFooterAsInWord)
     EXPECT_NEAR(setup.Get("BottomMargin").AsDouble(), 2000 * 72.0 / 2540, 0.05);
 }
 
-TEST_F(WordObjectModel, CopyAsPicturePutsThePageMetafileOnTheClipboard)
+TEST_F(OfficeObjectModel, CopyAsPicturePutsThePageMetafileOnTheClipboard)
 {
     const OleObject document = Word().Open(CorpusFile("53379.doc"));
     for (const int page : {1, 30}) {
@@ -151,7 +151,7 @@ TEST_F(WordObjectModel, CopyAsPicturePutsThePageMetafileOnTheClipboard)
     }
 }
 
-TEST_F(WordObjectModel, BlankPageInsertedByTheOfficeIsPictured)
+TEST_F(OfficeObjectModel, BlankPageInsertedByTheOfficeIsPictured)
 {
     // 53379.doc's layout holds one blank page the office inserts; every page, that one
     // included, has its picture, so the last picture is the last page, not beyond it.
@@ -165,7 +165,7 @@ TEST_F(WordObjectModel, BlankPageInsertedByTheOfficeIsPictured)
     EXPECT_GE(blank, 1);
 }
 
-TEST_F(WordObjectModel, CopyingAnEmptySelectionFails)
+TEST_F(OfficeObjectModel, CopyingAnEmptySelectionFails)
 {
     const OleObject document = Word().Open(CorpusFile("simple.doc"));
     Variant number(1);
@@ -176,7 +176,7 @@ TEST_F(WordObjectModel, CopyingAnEmptySelectionFails)
     EXPECT_THROW(Word().app.GetObject("Selection").GetObject("Range").Call("CopyAsPicture"), EOleException);
 }
 
-TEST_F(WordObjectModel, ApplicationMembersAsTheRunCallsThem)
+TEST_F(OfficeObjectModel, ApplicationMembersAsTheRunCallsThem)
 {
     const OleObject& app = Word().app;
     app.Put("Visible", true);
