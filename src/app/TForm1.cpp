@@ -190,6 +190,15 @@ void TForm1::PlaceStatusLabel()
     Label1->move(Image2->x() + Panel1->width() / 2 - 10, Image2->y() + 6);
 }
 
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // A run pumping messages would go on behind a closed window: it ends after the
+    // page in progress, and quits the office on its way out.
+    if (FConverter && FConverter->Active())
+        FConverter->RequestStop();
+    QWidget::closeEvent(event);
+}
+
 void TForm1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -123,6 +123,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class WindowState { Normal, Maximized };

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -281,6 +282,55 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramOnlyWhenItIsThere)
     EXPECT_EQ(Shell.Opened(), (std::vector<std::string>{folder.toStdString() + "/paginox.chm",
                                                         TForm1::HomePage}));
     QDir(folder).removeRecursively();
+}
+
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST_F(MainWindowTest, DraggingTheTitleStripMovesTheWindowUnlessMaximised)
+{
+    ShowAndSettle();
+    TImage* title = Form1.Image1;
+    const QPoint start = Form1.pos();
+    // Moves of our own are relative to the press, so the points are taken up front.
+    const QPoint press(300, 15);
+    const QPoint pressGlobal = title->mapToGlobal(press);
+    auto drag = [&](QPoint delta) {
+        QMouseEvent down(QEvent::MouseButtonPress, press, pressGlobal, Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(title, &down);
+        for (QPoint step : {QPoint(1, 0), delta / 2, delta}) {
+            QMouseEvent move(QEvent::MouseMove, press + step, pressGlobal + step, Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(title, &move);
+        }
+        QMouseEvent up(QEvent::MouseButtonRelease, press + delta, pressGlobal + delta,
+                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(title, &up);
+        Settle();
+    };
+    drag(QPoint(-40, -25));
+    EXPECT_EQ(Form1.pos(), start + QPoint(-40, -25));
+
+    Form1.ImgBtnMaxClick();
+    Settle();
+    const QPoint maximised = Form1.pos();
+    drag(QPoint(30, 30));
+    EXPECT_EQ(Form1.pos(), maximised);
+}
+
+TEST_F(MainWindowTest, CloseButtonClosesTheWindow)
+{
+    ShowAndSettle();
+    SendMouse(Form1.ImgBtnClose, QEvent::MouseButtonPress, QPoint(12, 15), Qt::LeftButton);
+    SendMouse(Form1.ImgBtnClose, QEvent::MouseButtonRelease, QPoint(12, 15), Qt::NoButton);
+    Settle();
+    EXPECT_FALSE(Form1.isVisible());
 }
 
 } // namespace

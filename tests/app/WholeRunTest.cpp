@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,25 @@ TEST_F(WholeRunTest, PngEntryWritesEveryPageOfTheCheckedDocuments)
     EXPECT_EQ(Form1.Label1->text(), QStringLiteral("Successed!"));
     EXPECT_TRUE(Form1.ProgressBar1->isHidden());
     EXPECT_FALSE(Form1.Run()->Active());
+}
+
+
+TEST_F(WholeRunTest, ClosingTheWindowDuringARunStopsItAfterThePageInProgress)
+{
+    QTemporaryDir output;
+    ASSERT_TRUE(output.isValid());
+    Form2.LabeledEdit2->setText(output.path());
+    Form1.ListView1->AddDocumentFile(PAGINOX_CORPUS_DIR "/Headers.docx");
+    ShowAndSettle();
+    // Runs inside the run's first message pump.
+    QTimer::singleShot(0, &Form1, [this] { Form1.close(); });
+
+    Form1.ojpg1->trigger();
+
+    EXPECT_EQ(Form1.Run()->LastReport().ending, RunReport::Ending::Stopped);
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList{QStringLiteral("Headers1.jpg")});
+    EXPECT_TRUE(Dialogs.Records().empty());
+    EXPECT_FALSE(Form1.isVisible());
 }
 
 } // namespace
