@@ -15,4 +15,10 @@ struct DocumentEntry {
 
 inline constexpr int PathSubItem = 0;
 
+// What column k of the list shows: the caption for 0, else sub-item k - 1.
+inline const std::string& ColumnText(const DocumentEntry& entry, int column)
+{
+    return column == 0 ? entry.Caption : entry.SubItems[static_cast<size_t>(column - 1)];
+}
+
 } // namespace paginox

@@ -3,6 +3,7 @@
 #include "conversion/DocumentRows.h"
 #include "doclist/DocumentEntry.h"
 
+#include <QColor>
 #include <QTreeWidget>
 #include <functional>
 #include <string>

@@ -259,6 +259,8 @@ TEST_F(DocumentListViewTest, CompareUsesTheCaptionOrTheSubItemOfTheSortColumn)
     ListView1.ListView1ColumnClick(1);
     EXPECT_GT(ListView1.ListView1Compare(upper, lower), 0);
     EXPECT_LT(ListView1.ListView1Compare(lower, upper), 0);
+    ListView1.ListView1ColumnClick(5); // no such column: nothing changes
+    EXPECT_EQ(ListView1.SortColumn(), 1);
 }
 
 TEST_F(DocumentListViewTest, RenamingChangesTheCaptionOnly)
@@ -267,6 +269,8 @@ TEST_F(DocumentListViewTest, RenamingChangesTheCaptionOnly)
     ListView1.topLevelItem(0)->setData(0, Qt::EditRole, QStringLiteral("new name"));
     const DocumentEntry entry = ListView1.Entry(0);
     EXPECT_EQ(entry.Caption, "new name");
+    ListView1.ListView1ColumnClick(0);
+    EXPECT_EQ(ListView1.Entry(0).Caption, "new name") << "sorting sees the new name";
     EXPECT_EQ(entry.SubItems[0], "/docs/old.doc");
     EXPECT_EQ(ListView1.Rows()[0].fullPath, "/docs/old.doc");
 }
