@@ -10,8 +10,11 @@ namespace paginox {
 
 void PrepareQtForFixedPixels()
 {
-    // Every geometry of the window is in device pixels.
+    // Every geometry of the window is in device pixels, and points are at 96 dpi,
+    // whatever scaling the desktop or the user's environment asks Qt for.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qputenv("QT_FONT_DPI", "96");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
