@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -331,6 +332,26 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindow)
     SendMouse(Form1.ImgBtnClose, QEvent::MouseButtonRelease, QPoint(12, 15), Qt::NoButton);
     Settle();
     EXPECT_FALSE(Form1.isVisible());
+}
+
+
+// Through Qt's own delivery of pointer events, which sends no leave while a button is held.
+TEST_F(MainWindowTest, CaptionButtonDraggedOffWhilePressedDoesNotClick)
+{
+    ShowAndSettle();
+    TImgBtn* button = Form1.ImgBtnClose;
+    const QImage& sprite = Form1.ImageM->Picture();
+    QTest::mouseMove(&Form1, button->geometry().center());
+    Settle();
+    EXPECT_EQ(button->Picture(), sprite.copy(50, 31, 25, 31));  // hover
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(12, 15));
+    EXPECT_EQ(button->Picture(), sprite.copy(50, 62, 25, 31));  // pressed
+    QTest::mouseMove(button, QPoint(-200, 60));
+    EXPECT_EQ(button->Picture(), sprite.copy(50, 0, 25, 31));   // normal once off
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(-200, 60));
+    Settle();
+    EXPECT_EQ(button->Picture(), sprite.copy(50, 0, 25, 31));
+    EXPECT_TRUE(Form1.isVisible());  // no click
 }
 
 } // namespace
