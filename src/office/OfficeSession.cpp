@@ -4,6 +4,7 @@
 #include "office/UnoText.h"
 #include "platform/automation/EOleException.h"
 
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 
 
@@ -12,6 +13,7 @@ namespace paginox {
 namespace {
 
 constexpr std::chrono::milliseconds TerminateLimit{5000};
+constexpr std::chrono::milliseconds DyingLimit{1000};
 
 } // namespace
 
@@ -57,6 +59,14 @@ void OfficeSession::Run(unsigned generation, const std::function<void()>& work)
     try {
         Watchdog::Scope guard(FWatchdog, FOptions.callTimeLimit);
         work();
+    } catch (const css::lang::DisposedException& e) {
+        // Most often the connection broke because the office is ending: give it a moment
+        // to be reaped, so the error says so and the next open starts a new office.
+        if (FInstance)
+            FInstance->Process().WaitFor(DyingLimit);
+        if (FWatchdog.Fired() || !Alive())
+            Fail("during the call");
+        throw EOleException("The office reported an error: " + ToUtf8(e.Message));
     } catch (const css::uno::Exception& e) {
         if (FWatchdog.Fired() || !Alive())
             Fail("during the call");

@@ -295,6 +295,25 @@ TEST(OfficeProcessHandling, NothingRemainsWhenOurProcessIsKilled)
     EXPECT_TRUE(Eventually([&] { return !FolderExists(profile); }));
 }
 
+TEST(OfficeStart, FirstStartThatAsksForARestartIsStartedAgain)
+{
+    // Without the build's versionrc beside the program the profile cannot be fully
+    // seeded, and the office's first start ends with status 81 asking to be restarted.
+    const auto folder = std::filesystem::temp_directory_path() / ("paginox-office-link-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink(OfficeOptions{}.programPath, folder / "soffice.bin");
+    OfficeOptions options;
+    options.programPath = (folder / "soffice.bin").string();
+    try {
+        const WordUnderTest word(options);
+        word.Open(CorpusFile("simple.doc"));
+        EXPECT_EQ(word.PageCount(), 1);
+    } catch (const EOleException& error) {
+        ADD_FAILURE() << error.Message();
+    }
+    std::filesystem::remove_all(folder);
+}
+
 TEST(OfficeStart, MissingOrBrokenOfficeRaisesAnErrorThatSaysWhy)
 {
     struct Case {
