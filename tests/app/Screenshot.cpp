@@ -1,5 +1,5 @@
 // Shows the main window with a few documents in its list and saves a picture of it:
-//   paginox_screenshot <file.png>   (run it in an X server, e.g. under xvfb-run)
+//   paginox_screenshot <file.png> [maximised]   (in an X server, e.g. scripts/xvfb-run.sh)
 #include "app/TApplication.h"
 #include "app/TForm1.h"
 #include "doclist/DocumentListView.h"
@@ -23,8 +23,8 @@ int main(int argc, char** argv)
 {
     PrepareQtForFixedPixels();
     TApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <file.png>\n", argv[0]);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s <file.png> [maximised]\n", argv[0]);
         return 2;
     }
     DialogRecorder dialogs;
@@ -40,6 +40,8 @@ int main(int argc, char** argv)
     form1.ListView1->SetChecked(3, false);
     form1.ListView1->SetSelected(1, true);
     form1.show();
+    if (argc == 3)
+        form1.ImgBtnMaxClick();
 
     int status = 1;
     // Time for the window to appear and the bar to take its colour.
