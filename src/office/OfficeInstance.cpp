@@ -118,11 +118,22 @@ OfficeInstance::OfficeInstance(const OfficeOptions& options)
           return paths;
       }())
 {
-    SeedProfile(FProfile.Path(), options);
-    Connect(options);
+    try {
+        SeedProfile(FProfile.Path(), options);
+        Connect(options);
+    } catch (...) {
+        // No destructor runs for a half-made instance: end what was started here.
+        Release();
+        throw;
+    }
 }
 
 OfficeInstance::~OfficeInstance()
+{
+    Release();
+}
+
+void OfficeInstance::Release()
 {
     FDesktop.clear();
     FContext.clear();

@@ -36,6 +36,7 @@ private:
     void StartProcess(const OfficeOptions& options);
     void Connect(const OfficeOptions& options);
     void RemovePipeFiles() const;
+    void Release();
 
     std::string FPipeName;
     TemporaryFolder FProfile;
