@@ -144,10 +144,17 @@ TEST_F(OfficeObjectModel, CopyAsPicturePutsThePageMetafileOnTheClipboard)
         // The metafile's own size at 100 % is the page's size in points.
         EXPECT_NEAR(data->metafile.Width(), width * 96 / 72, 2);
         EXPECT_EQ(bitmap.Width(), width);
-        // Text on the page: dark pixels, but far fewer than white ones.
-        const int dark = DarkPixels(bitmap);
+        // Text between the margins: dark pixels there, but far fewer than white ones; the
+        // corners outside the margins stay white.
+        const int left = static_cast<int>(setup.Get("LeftMargin").AsDouble());
+        const int top = static_cast<int>(setup.Get("TopMargin").AsDouble());
+        const int right = width - static_cast<int>(setup.Get("RightMargin").AsDouble());
+        const int bottom = height - static_cast<int>(setup.Get("BottomMargin").AsDouble());
+        const int dark = DarkPixels(bitmap, left, top, right, bottom);
         EXPECT_GT(dark, 500);
         EXPECT_LT(dark, width * height / 4);
+        EXPECT_EQ(DarkPixels(bitmap, 0, 0, left, top), 0);
+        EXPECT_EQ(DarkPixels(bitmap, right, bottom, width, height), 0);
     }
 }
 

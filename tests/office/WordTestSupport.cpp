@@ -80,9 +80,14 @@ bool FolderExists(const std::string& path)
 
 int DarkPixels(const TBitmap& bitmap)
 {
+    return DarkPixels(bitmap, 0, 0, bitmap.Width(), bitmap.Height());
+}
+
+int DarkPixels(const TBitmap& bitmap, int left, int top, int right, int bottom)
+{
     int dark = 0;
-    for (int y = 0; y < bitmap.Height(); ++y)
-        for (int x = 0; x < bitmap.Width(); ++x) {
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
             const Rgb pixel = bitmap.Pixel(x, y);
             if (pixel.red + pixel.green + pixel.blue < 3 * 128)
                 ++dark;

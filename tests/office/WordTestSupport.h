@@ -32,7 +32,8 @@ bool ProcessExists(pid_t pid);
 // The state letter of /proc/<pid>/stat ('T' when stopped), or '?' when there is none.
 char ProcessState(pid_t pid);
 bool FolderExists(const std::string& path);
-// Pixels darker than mid grey.
+// Pixels darker than mid grey, in the whole bitmap or in [left, right) x [top, bottom).
 int DarkPixels(const TBitmap& bitmap);
+int DarkPixels(const TBitmap& bitmap, int left, int top, int right, int bottom);
 
 } // namespace paginox::test
