@@ -113,8 +113,9 @@ std::vector<std::string> PipeFiles(const std::string& pipeName, const std::strin
 
 OfficeInstance::OfficeInstance(const OfficeOptions& options)
     : FPipeName(UniquePipeName()), FProfile("paginox-office-"), FJanitor([this] {
-          std::vector<std::string> paths = PipeFiles(FPipeName, FProfile.Path());
-          paths.push_back(FProfile.Path());
+          std::vector<std::string> paths{FProfile.Path()};
+          for (std::string& file : PipeFiles(FPipeName, FProfile.Path()))
+              paths.push_back(std::move(file));
           return paths;
       }())
 {

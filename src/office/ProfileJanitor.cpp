@@ -16,16 +16,19 @@ namespace paginox {
 
 namespace {
 
-// First line: the office's process id (or "none"); then "done" for a clean end. An
-// end of input before "done" means the owner died: kill the office, wait until it
-// is gone (bounded, it may stay a zombie), and remove the folder.
+// Each line names the office's current process (a restart sends a new one) until
+// "done" says the owner cleaned up itself. An end of input before "done" means the owner
+// died: kill the office while it is still the process that names our profile, the first
+// path (a pid may be reused once reaped), wait until it is gone, bounded, and remove the paths.
 constexpr const char* Script =
-    "read -r pid || pid=none\n"
-    "read -r word\n"
-    "[ \"$word\" = done ] && exit 0\n"
+    "pid=none\n"
+    "while read -r word; do\n"
+    "  [ \"$word\" = done ] && exit 0\n"
+    "  pid=$word\n"
+    "done\n"
     "if [ \"$pid\" != none ]; then\n"
     "  i=0\n"
-    "  while [ $i -lt 40 ] && kill -0 \"$pid\" 2>/dev/null; do\n"
+    "  while [ $i -lt 40 ] && grep -qF -- \"$1\" \"/proc/$pid/cmdline\" 2>/dev/null; do\n"
     "    kill -9 \"$pid\" 2>/dev/null; sleep 0.05; i=$((i+1))\n"
     "  done\n"
     "fi\n"
@@ -64,8 +67,6 @@ ProfileJanitor::ProfileJanitor(const std::vector<std::string>& paths)
 
 ProfileJanitor::~ProfileJanitor()
 {
-    if (!FWatching)
-        Send("none");
     Send("done");
     close(FPipe);
     int status = 0;
@@ -76,7 +77,6 @@ ProfileJanitor::~ProfileJanitor()
 void ProfileJanitor::Watch(pid_t office)
 {
     Send(std::to_string(office));
-    FWatching = true;
 }
 
 void ProfileJanitor::Send(const std::string& line)

@@ -6,8 +6,8 @@
 
 namespace paginox {
 
-// A small watcher process that ends the office and removes its profile folder (and the
-// other paths given) if this process dies without doing so itself (killed, for
+// A small watcher process that ends the office and removes its profile folder (the first
+// path given) and the other paths if this process dies without doing so itself (killed, for
 // example). It waits on a socket: a clean end tells it to go; the socket closing
 // without that word means we died.
 class ProfileJanitor final {
@@ -17,15 +17,14 @@ public:
     ProfileJanitor(const ProfileJanitor&) = delete;
     ProfileJanitor& operator=(const ProfileJanitor&) = delete;
 
-    // The office process to kill should we die.
+    // The office process to kill should we die; a restarted office replaces the last.
     void Watch(pid_t office);
 
 private:
     void Send(const std::string& line);
 
     pid_t FPid = -1;
-    int FPipe = -1; // write end
-    bool FWatching = false;
+    int FPipe = -1; // our end of the socket
 };
 
 } // namespace paginox

@@ -308,6 +308,9 @@ TEST(OfficeStart, FirstStartThatAsksForARestartIsStartedAgain)
         const WordUnderTest word(options);
         word.Open(CorpusFile("simple.doc"));
         EXPECT_EQ(word.PageCount(), 1);
+        // The second start keeps the profile: nothing cleans it up while an office uses it.
+        std::this_thread::sleep_for(200ms);
+        EXPECT_TRUE(FolderExists(word.session->ProfileFolder()));
     } catch (const EOleException& error) {
         ADD_FAILURE() << error.Message();
     }
