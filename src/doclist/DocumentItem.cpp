@@ -1,5 +1,7 @@
 #include "doclist/DocumentItem.h"
 
+#include "doclist/DocumentListView.h"
+
 namespace paginox {
 
 namespace {
@@ -22,6 +24,12 @@ void DocumentItem::setData(int column, int role, const QVariant& value)
     if (column == 0 && (role == Qt::EditRole || role == Qt::DisplayRole))
         FEntry.Caption = value.toString().toLocal8Bit().toStdString();
     QTreeWidgetItem::setData(column, role, value);
+}
+
+bool DocumentItem::operator<(const QTreeWidgetItem& other) const
+{
+    const auto* list = static_cast<const DocumentListView*>(treeWidget());
+    return list->ListView1Compare(FEntry, AsDocument(&other)->FEntry) < 0;
 }
 
 DocumentEntry DocumentItem::Entry() const

@@ -15,6 +15,9 @@ public:
     // An in-place rename changes the caption only.
     void setData(int column, int role, const QVariant& value) override;
 
+    // The list's sort: ListView1Compare on the list's sort column.
+    bool operator<(const QTreeWidgetItem& other) const override;
+
     const DocumentEntry& Texts() const { return FEntry; } // Checked is not kept here
     bool Checked() const { return checkState(0) == Qt::Checked; }
     DocumentEntry Entry() const;

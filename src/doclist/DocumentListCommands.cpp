@@ -11,8 +11,8 @@
 #include "platform/paths/Paths.h"
 #include "settings/BrowseForFolder.h"
 
-#include <algorithm>
 #include <unordered_set>
+
 
 namespace paginox {
 
@@ -52,10 +52,30 @@ void DocumentListView::AppendEntry(const DocumentEntry& entry)
 
 void DocumentListView::RemoveSelected()
 {
-    // Downwards, so the positions not yet visited stay valid.
-    for (int position = topLevelItemCount() - 1; position >= 0; --position)
-        if (topLevelItem(position)->isSelected())
-            delete takeTopLevelItem(position);
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty())
+        return;
+    const std::unordered_set<QTreeWidgetItem*> doomed(selected.begin(), selected.end());
+    QTreeWidgetItem* current = currentItem();
+    // All rows out and the others back in one step each: removing rows one by one
+    // costs time in proportion to the rows behind them.
+    QList<QTreeWidgetItem*> kept;
+    kept.reserve(topLevelItemCount());
+    for (QTreeWidgetItem* item : invisibleRootItem()->takeChildren()) {
+        if (doomed.contains(item))
+            delete item;
+        else
+            kept.push_back(item);
+    }
+    invisibleRootItem()->addChildren(kept);
+    // The row with the focus keeps it when it was not selected, without the view
+    // scrolling to it.
+    if (current && !doomed.contains(current)) {
+        const bool scrollsToCurrent = hasAutoScroll();
+        setAutoScroll(false);
+        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+        setAutoScroll(scrollsToCurrent);
+    }
 }
 
 void DocumentListView::RemoveAll()
@@ -76,24 +96,9 @@ void DocumentListView::ListView1ColumnClick(int column)
     if (column < 0 || column >= columnCount())
         return;
     FSortColumn = column;
-    std::vector<QTreeWidgetItem*> items;
-    std::unordered_set<QTreeWidgetItem*> selected;
-    QTreeWidgetItem* current = currentItem();
-    while (topLevelItemCount() > 0) {
-        QTreeWidgetItem* item = topLevelItem(0);
-        if (item->isSelected())
-            selected.insert(item);
-        items.push_back(takeTopLevelItem(0));
-    }
-    std::stable_sort(items.begin(), items.end(), [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        return ListView1Compare(AsDocument(a)->Texts(), AsDocument(b)->Texts()) < 0;
-    });
-    QList<QTreeWidgetItem*> sorted(items.begin(), items.end());
-    addTopLevelItems(sorted);
-    if (current)
-        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    for (QTreeWidgetItem* item : selected)
-        item->setSelected(true);
+    // The rows compare through ListView1Compare (DocumentItem's operator<), always
+    // ascending; selection, focus and scrolling stay with their rows.
+    sortItems(column, Qt::AscendingOrder);
 }
 
 int DocumentListView::ListView1Compare(const DocumentEntry& item1, const DocumentEntry& item2) const

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -201,6 +202,27 @@ TEST_F(DocumentListViewTest, RemoveSelectedLeavesUnselectedRowsWhateverTheirChec
     EXPECT_EQ(Captions(), (std::vector<std::string>{"a", "c"}));
     ListView1.RemoveAll1->trigger();
     EXPECT_EQ(ListView1.Count(), 0);
+}
+
+TEST_F(DocumentListViewTest, RemoveSelectedKeepsTheFocusedRowAndTheScrollPosition)
+{
+    for (int i = 0; i < 100; ++i)
+        AddRow("row " + std::to_string(i));
+    ListView1.resize(400, 150);
+    ListView1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ListView1));
+    ListView1.setCurrentItem(ListView1.topLevelItem(60), 0, QItemSelectionModel::NoUpdate);
+    QScrollBar* scroll = ListView1.verticalScrollBar();
+    scroll->setValue(40); // the focused row out of view
+    ListView1.SetSelected(0, true);
+    ListView1.SetSelected(99, true);
+    ListView1.RemoveSelected();
+    QTest::qWait(20); // the view lays itself out again
+    EXPECT_EQ(ListView1.Count(), 98);
+    EXPECT_EQ(ListView1.currentItem(), ListView1.topLevelItem(59));
+    EXPECT_EQ(ListView1.Entry(59).Caption, "row 60");
+    EXPECT_EQ(scroll->value(), 40);
+    EXPECT_TRUE(ListView1.selectedItems().isEmpty());
 }
 
 TEST_F(DocumentListViewTest, InvertTurnsEveryCheckMarkAndKeepsTheSelection)
