@@ -44,9 +44,9 @@ QPixmap TealStrip()
     return QPixmap::fromImage(strip);
 }
 
-void MakeTransparentBold(QLabel* label, bool bold)
+// Labels draw their text straight onto the teal picture.
+void MakeTransparent(QLabel* label, bool bold)
 {
-    label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     QFont font = label->font();
     font.setBold(bold);
@@ -74,14 +74,17 @@ TForm2::TForm2(Dialogs& dialogs, Shell& shell, const RegionalSettings& regional,
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(SansSerif8());
-    setSizeGripEnabled(false);
     resize(ClientWidth, ClientHeight);
     move(399, 259);
     CreateControls();
 
-    connect(Button1, &QPushButton::clicked, this, [this]() { RunGuarded(FDialogs, [this]() { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this]() { RunGuarded(FDialogs, [this]() { Button2Click(); }); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this]() { RunGuarded(FDialogs, [this]() { SpeedButton1Click(); }); });
+    // An error that leaves a handler goes to the error box, as for every user command.
+    const auto guarded = [this](void (TForm2::*handler)()) {
+        return [this, handler]() { RunGuarded(FDialogs, [this, handler]() { (this->*handler)(); }); };
+    };
+    connect(Button1, &QPushButton::clicked, this, guarded(&TForm2::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(&TForm2::Button2Click));
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded(&TForm2::SpeedButton1Click));
 }
 
 void TForm2::CreateControls()
@@ -95,18 +98,18 @@ void TForm2::CreateControls()
     LabeledEdit1->setFrame(false);
     LabeledEdit1->setText(QString::fromLocal8Bit(DefaultScale()));
     LabeledEdit1->EditLabel()->setText(QStringLiteral("Quality && Size:  "));
-    MakeTransparentBold(LabeledEdit1->EditLabel(), true);
+    MakeTransparent(LabeledEdit1->EditLabel(), true);
     LabeledEdit1->Place(64, 52, 121, 21);
 
     Label1 = new QLabel(QStringLiteral("(30-100%)"), this);
-    MakeTransparentBold(Label1, false);
+    MakeTransparent(Label1, false);
     Label1->setGeometry(202, 52, 47, 13);
 
     LabeledEdit2 = new TLabeledEdit(this);
     LabeledEdit2->setFrame(false);
     LabeledEdit2->setText(QString::fromLocal8Bit(DefaultOutputFolder()));
     LabeledEdit2->EditLabel()->setText(QStringLiteral("Output Path"));
-    MakeTransparentBold(LabeledEdit2->EditLabel(), true);
+    MakeTransparent(LabeledEdit2->EditLabel(), true);
     LabeledEdit2->Place(56, 116, 249, 21);
 
     SpeedButton1 = new QToolButton(this);

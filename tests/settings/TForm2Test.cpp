@@ -203,10 +203,20 @@ TEST_F(TForm2Test, TabGoesOkCancelScaleFolder)
     for (QWidget* next : expected) {
         do
             widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() & Qt::TabFocus ? false : true);
+        while (!(widget->focusPolicy() & Qt::TabFocus));
         EXPECT_EQ(widget, next);
     }
     EXPECT_EQ(Form2.SpeedButton1->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(TForm2Test, LabelsAreDrawnStraightOntoThePicture)
+{
+    const QImage picture = Form2.grab().toImage();
+    for (const QLabel* label : {Form2.Label1, Form2.LabeledEdit1->EditLabel(), Form2.LabeledEdit2->EditLabel()}) {
+        const QColor corner = picture.pixelColor(label->geometry().topRight());
+        EXPECT_TRUE(corner.red() <= 14 && corner.green() >= 170 && corner.blue() >= 139)
+            << label->text().toStdString() << ": " << corner.name().toStdString();
+    }
 }
 
 TEST_F(TForm2Test, TheTealPictureCoversTheClientAreaAndFollowsItsSize)
