@@ -64,6 +64,8 @@ public:
 
     static const char* const OpenFilter; // the open dialog's filter text
 
+    using QTreeWidget::edit; // the public edit(index), next to the override below
+
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
