@@ -29,17 +29,17 @@ struct ButtonSpec {
     const char* glyph;
 };
 
-QToolButton* NewSpeedButton(QWidget* parent, const ButtonSpec& spec)
+QToolButton* NewSpeedButton(QWidget* parent, const ButtonSpec& layout)
 {
     auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(spec.name));
-    button->setGeometry(spec.left, 8, spec.width, 57);
+    button->setObjectName(QLatin1String(layout.name));
+    button->setGeometry(layout.left, 8, layout.width, 57);
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setIcon(QIcon(QPixmap::fromImage(Artwork(spec.glyph))));
+    button->setIcon(QIcon(QPixmap::fromImage(Artwork(layout.glyph))));
     button->setIconSize(QSize(32, 32));
-    button->setText(QLatin1String(spec.caption));
-    button->setToolTip(QLatin1String(spec.hint));
+    button->setText(QLatin1String(layout.caption));
+    button->setToolTip(QLatin1String(layout.hint));
     button->setFont(ToolbarCaptionFont());
     button->setFocusPolicy(Qt::NoFocus);
     QPalette white = button->palette();
