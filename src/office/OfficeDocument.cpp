@@ -82,9 +82,12 @@ int OfficeDocument::PageCount()
     Check();
     if (FPageCount < 0)
         Run([&] {
-            Reference<css::text::XPageCursor> cursor(ViewCursor(FModel), UNO_QUERY_THROW);
-            cursor->jumpToLastPage();
-            FPageCount = cursor->getPage();
+            // The office lays a document out in the background after loading, and the
+            // view cursor only sees the pages laid out so far. The view's PageCount lays
+            // out the whole document first, so it is the count the PDF export will have.
+            Reference<css::frame::XModel> document(FModel, UNO_QUERY_THROW);
+            Reference<css::beans::XPropertySet> view(document->getCurrentController(), UNO_QUERY_THROW);
+            FPageCount = Property<sal_Int32>(view, "PageCount");
         });
     return FPageCount;
 }
