@@ -282,6 +282,11 @@ struct NameCase {
     std::string expectedLast;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out)
+{
+    *out << c.folder << " + " << c.document << " page " << c.pages;
+}
+
 class OutputNames : public ConversionRun, public testing::WithParamInterface<NameCase> {};
 
 TEST_P(OutputNames, FollowTheDocumentAndThePage)
@@ -306,6 +311,12 @@ struct GeometryCase {
     std::string scale;
     int width, height;
 };
+
+void PrintTo(const GeometryCase& c, std::ostream* out)
+{
+    *out << c.document.pageWidth << " x " << c.document.pageHeight << " margins " << c.document.leftMargin
+         << " at " << c.scale << "%";
+}
 
 class PageGeometry : public ConversionRun, public testing::WithParamInterface<GeometryCase> {};
 

@@ -1,5 +1,6 @@
 #include "graphics/DeviceDepth.h"
 #include "graphics/TBitmap.h"
+#include "PixelFormatPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "OutputTestSupport.h"
+#include "PixelFormatPrinting.h"
 #include "output/TPageBitmap.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,11 @@ struct BmpCase {
     int bits;
     uint32_t tableEntries;
 };
+
+void PrintTo(const BmpCase& c, std::ostream* out)
+{
+    PrintTo(c.format, out);
+}
 
 class BmpDepth : public ::testing::TestWithParam<BmpCase> {};
 

@@ -1,4 +1,5 @@
 #include "OutputTestSupport.h"
+#include "PixelFormatPrinting.h"
 #include "output/JpegErrorManager.h"
 #include "output/OutputErrors.h"
 #include "output/TJPEGImage.h"
@@ -123,6 +124,12 @@ struct SizeCase {
     PixelFormat format;
     double meanError = 3.0; // indexed pages have hard edges between palette colours
 };
+
+void PrintTo(const SizeCase& c, std::ostream* out)
+{
+    *out << c.width << " x " << c.height << " at ";
+    PrintTo(c.format, out);
+}
 
 class JpegPage : public ::testing::TestWithParam<SizeCase> {};
 

@@ -1,4 +1,5 @@
 #include "OutputTestSupport.h"
+#include "PixelFormatPrinting.h"
 #include "output/Crc32.h"
 #include "output/TPNGObject.h"
 
@@ -106,6 +107,11 @@ struct DepthCase {
     int bitDepth, colourType;
     size_t paletteEntries;
 };
+
+void PrintTo(const DepthCase& c, std::ostream* out)
+{
+    PrintTo(c.format, out);
+}
 
 class PngDepth : public ::testing::TestWithParam<DepthCase> {};
 
