@@ -10,6 +10,7 @@
 #include "platform/automation/OleObject.h"
 #include "platform/automation/ServerRegistry.h"
 #include "platform/clipboard/Clipboard.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <sys/resource.h>
 
@@ -145,7 +146,8 @@ int main(int argc, char** argv)
 
     ServerRegistry registry;
     RegisterWordApplication(registry);
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "paginox-bench-convert";
+    const TemporaryFolder output("paginox-bench-convert-");
+    const std::filesystem::path folder = output.Entry("Output");
     std::printf("(office start and quit are part of a run, not of the floor; they follow each row)\n");
     std::printf("%-22s %-4s %6s %9s %9s %8s %8s %8s %8s %7s  start/quit\n", "document", "fmt", "pages", "run s", "pages/s",
                 "floor s", "layout", "pdf", "draw+enc", "run/fl");
@@ -172,7 +174,6 @@ int main(int argc, char** argv)
                         run / floor.Total(), floor.start, floor.quit);
         }
     }
-    std::filesystem::remove_all(folder);
     std::printf("peak resident memory of this process: %.1f MB\n", PeakResidentMegabytes());
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "doclist/DocumentListView.h"
 #include "doclist/FolderScan.h"
 #include "platform/dialogs/DialogRecorder.h"
+#include "platform/files/TemporaryFolder.h"
 #include "platform/regional/RegionalSettings.h"
 #include "platform/shell/ShellRecorder.h"
 
@@ -11,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -21,7 +21,6 @@ using namespace paginox;
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 double Median(std::vector<double> values)
@@ -44,25 +43,15 @@ void Measure(const char* name, int repetitions, const std::function<void()>& pre
     std::printf("%-28s %9.2f ms\n", name, Median(times));
 }
 
-class Folder final {
-public:
-    explicit Folder(int files)
-    {
-        std::string pattern = (fs::temp_directory_path() / "paginox-bench-XXXXXX").string();
-        FPath = ::mkdtemp(pattern.data());
-        for (int i = 0; i < files; ++i) {
-            const std::string name = FPath + "/Document " + std::to_string(i * 7919 % files) +
-                                     (i % 3 ? ".docx" : ".DOC");
-            std::ofstream(name) << std::string(static_cast<size_t>(i % 5000), 'x');
-        }
-        std::ofstream(FPath + "/notes.txt") << "not a document";
+// A folder of that many documents of assorted sizes and one other file.
+void FillFolder(const TemporaryFolder& folder, int files)
+{
+    for (int i = 0; i < files; ++i) {
+        const std::string name = folder.Entry("Document " + std::to_string(i * 7919 % files) + (i % 3 ? ".docx" : ".DOC"));
+        std::ofstream(name) << std::string(static_cast<size_t>(i % 5000), 'x');
     }
-    ~Folder() { fs::remove_all(FPath); }
-    const std::string& Path() const { return FPath; }
-
-private:
-    std::string FPath;
-};
+    std::ofstream(folder.Entry("notes.txt")) << "not a document";
+}
 
 } // namespace
 
@@ -75,7 +64,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    const Folder folder(rows);
+    const TemporaryFolder folder("paginox-bench-");
+    FillFolder(folder, rows);
     DialogRecorder dialogs;
     ShellRecorder shell;
     const ProcessRegionalSettings regional;

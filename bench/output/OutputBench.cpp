@@ -5,6 +5,7 @@
 #include "output/TJPEGImage.h"
 #include "output/TPNGObject.h"
 #include "output/TPageBitmap.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <jpeglib.h>
 #include <zlib.h>
@@ -194,9 +195,8 @@ double TakePageNanoseconds(TGraphic& holder, int width, int height)
 int main(int argc, char** argv)
 {
     const int repetitions = argc > 1 ? std::max(3, std::atoi(argv[1])) : 21;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "paginox-output-bench";
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "page").string();
+    const TemporaryFolder folder("paginox-output-bench-");
+    const std::string file = folder.Entry("page");
 
     struct Sample {
         const char* name;
@@ -267,6 +267,5 @@ int main(int argc, char** argv)
             runs.push_back(Measure([&] { png.TakePage(page); }).cpu);
         std::printf("  PNG copies the pixels: %.3f ms at 739x986\n", Fastest(runs));
     }
-    std::filesystem::remove_all(folder);
     return 0;
 }

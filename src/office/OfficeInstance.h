@@ -3,7 +3,7 @@
 #include "office/OfficeOptions.h"
 #include "office/OfficeProcess.h"
 #include "office/ProfileJanitor.h"
-#include "office/TemporaryFolder.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>

@@ -1,24 +1,17 @@
 #include "RunHarness.h"
 
 #include <algorithm>
-#include <random>
 
 namespace paginox::test {
 
 RunHarness::RunHarness() : FConverter(FView, FRows, FSettings, FHolders, FRegistry)
 {
-    FTemp = std::filesystem::temp_directory_path() / ("paginox-run-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(FTemp);
     FSettings.FFolder = (FTemp / "Output").string();
     FWord.Register(FRegistry);
     FConverter.SetDecimalSeparator(".");
 }
 
-RunHarness::~RunHarness()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(FTemp, ignored);
-}
+RunHarness::~RunHarness() = default;
 
 std::string RunHarness::AddDocument(const std::string& name, ScriptedDocument document, bool checked)
 {

@@ -4,6 +4,7 @@
 #include "conversion/Converter.h"
 #include "conversion/FixedInputs.h"
 #include "platform/automation/ServerRegistry.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <filesystem>
 #include <functional>
@@ -50,7 +51,8 @@ public:
     std::string AddDocument(const std::string& name, ScriptedDocument document, bool checked = true);
     std::vector<std::string> FilesInOutput() const;
 
-    std::filesystem::path FTemp;
+    TemporaryFolder FTempFolder{"paginox-run-"};
+    std::filesystem::path FTemp{FTempFolder.Path()};
     ScriptedWord FWord;
     ServerRegistry FRegistry;
     RecordingView FView;

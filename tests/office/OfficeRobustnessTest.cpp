@@ -5,6 +5,7 @@
 #include "office/OfficeDocument.h"
 #include "office/WordApplication.h"
 #include "platform/automation/EOleException.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <com/sun/star/document/XEmbeddedScripts.hpp>
 
@@ -43,23 +44,12 @@ bool Eventually(Condition condition, std::chrono::milliseconds limit = 5000ms)
     return true;
 }
 
-class ScratchFolder final {
-public:
-    ScratchFolder() : FPath(std::filesystem::temp_directory_path() / ("paginox-office-test-" + std::to_string(getpid())))
-    {
-        std::filesystem::create_directories(FPath);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(FPath); }
-    std::string Write(const std::string& name, const std::string& content) const
-    {
-        const auto path = FPath / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
-    }
-
-private:
-    std::filesystem::path FPath;
-};
+std::string Write(const TemporaryFolder& folder, const std::string& name, const std::string& content)
+{
+    const std::string path = folder.Entry(name);
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
 
 struct OpenFailureCase {
     const char* document;
@@ -74,20 +64,20 @@ protected:
 };
 std::unique_ptr<WordUnderTest> OfficeOpenFailures::FWord;
 
-std::string PathFor(const std::string& name, const ScratchFolder& scratch)
+std::string PathFor(const std::string& name, const TemporaryFolder& scratch)
 {
     if (name == "missing")
         return CorpusFile("no-such-document.docx");
     if (name == "zero-byte")
-        return scratch.Write("empty.docx", "");
+        return Write(scratch, "empty.docx", "");
     if (name == "text-renamed")
-        return scratch.Write("notes.docx", "Just a few lines of plain text.\nNot a Word document at all.\n");
+        return Write(scratch, "notes.docx", "Just a few lines of plain text.\nNot a Word document at all.\n");
     return CorpusFile(name);
 }
 
 TEST_P(OfficeOpenFailures, OpenRaisesQuicklyAndTheOfficeStaysUsable)
 {
-    const ScratchFolder scratch;
+    const TemporaryFolder scratch;
     const auto started = Clock::now();
     try {
         FWord->Open(PathFor(GetParam().document, scratch));

@@ -1,10 +1,12 @@
 #include "OutputTestSupport.h"
+#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/TPageBitmap.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace paginox::testing {
 namespace {
@@ -27,13 +29,13 @@ class BmpDepth : public ::testing::TestWithParam<BmpCase> {};
 TEST_P(BmpDepth, FieldsAndRowsAreThePage)
 {
     const BmpCase c = GetParam();
-    TempFolder folder;
+    TemporaryFolder folder;
     for (auto [width, height] : {std::pair{13, 7}, std::pair{32, 5}, std::pair{1, 1}}) {
         const TBitmap page = PatternPage(width, height, c.format);
         TPageBitmap bmp;
         bmp.TakePage(page);
-        bmp.WriteImageFile(folder.File("page.bmp"));
-        const auto file = ReadBytes(folder.File("page.bmp"));
+        bmp.WriteImageFile(folder.Entry("page.bmp"));
+        const auto file = ReadBytes(folder.Entry("page.bmp"));
 
         const uint32_t stride = (static_cast<uint32_t>(width) * c.bits + 31) / 32 * 4;
         const uint32_t imageSize = stride * static_cast<uint32_t>(height);
@@ -80,31 +82,31 @@ INSTANTIATE_TEST_SUITE_P(Depths, BmpDepth,
 // pixel is 0rrrrrgg gggbbbbb, low byte first.
 TEST(BmpPixels, ChannelOrderAtThirtyTwoAndSixteenBits)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TPageBitmap bmp;
     TBitmap page(PixelFormat::Bits32);
     page.SetSize(1, 1);
     page.SetPixel(0, 0, {0x12, 0x34, 0x56});
     bmp.TakePage(page);
-    bmp.WriteImageFile(folder.File("32.bmp"));
-    const auto file32 = ReadBytes(folder.File("32.bmp"));
+    bmp.WriteImageFile(folder.Entry("32.bmp"));
+    const auto file32 = ReadBytes(folder.Entry("32.bmp"));
     EXPECT_EQ(std::vector<uint8_t>(file32.begin() + 54, file32.end()), (std::vector<uint8_t>{0x56, 0x34, 0x12, 0}));
 
     page.SetPixelFormat(PixelFormat::Bits15);
     page.SetPixel(0, 0, {0xF8, 0x00, 0x08}); // red 31, green 0, blue 1
     bmp.TakePage(page);
-    bmp.WriteImageFile(folder.File("16.bmp"));
-    const auto file16 = ReadBytes(folder.File("16.bmp"));
+    bmp.WriteImageFile(folder.Entry("16.bmp"));
+    const auto file16 = ReadBytes(folder.Entry("16.bmp"));
     EXPECT_EQ(LittleEndian16(&file16[54]), 31 << 10 | 1);
 }
 
 TEST(BmpHolder, EmptyWritesAnEmptyFile)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TPageBitmap bmp;
-    bmp.WriteImageFile(folder.File("none.bmp"));
-    EXPECT_TRUE(std::filesystem::exists(folder.File("none.bmp")));
-    EXPECT_TRUE(ReadBytes(folder.File("none.bmp")).empty());
+    bmp.WriteImageFile(folder.Entry("none.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder.Entry("none.bmp")));
+    EXPECT_TRUE(ReadBytes(folder.Entry("none.bmp")).empty());
 }
 
 } // namespace

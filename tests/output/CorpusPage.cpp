@@ -1,6 +1,7 @@
 #include "CorpusPage.h"
 
 #include "graphics/PdfDocument.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,26 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ScratchFolder final {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "paginox-corpus-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a scratch folder");
-        FPath = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(FPath, ignored);
-    }
-    const fs::path& Path() const { return FPath; }
-
-private:
-    fs::path FPath;
-};
-
 std::string Quoted(const std::string& text)
 {
     std::string out = "'";
@@ -47,14 +28,14 @@ std::string Quoted(const std::string& text)
 
 std::shared_ptr<const PdfDocument> ConvertToPdf(const std::string& document)
 {
-    static ScratchFolder scratch;
+    static const TemporaryFolder scratch("paginox-corpus-");
     const fs::path source = fs::path(PAGINOX_CORPUS_DIR) / document;
-    const fs::path pdf = scratch.Path() / fs::path(document).replace_extension(".pdf");
+    const fs::path pdf = scratch.Entry(fs::path(document).replace_extension(".pdf").string());
     const std::string command = "/usr/lib/libreoffice/program/soffice.bin -env:UserInstallation=file://" +
-                                (scratch.Path() / "profile").string() +
+                                scratch.Entry("profile") +
                                 " --headless --invisible --nologo --nodefault --norestore --nolockcheck"
                                 " --convert-to pdf --outdir " +
-                                Quoted(scratch.Path().string()) + " " + Quoted(source.string()) + " >/dev/null 2>&1";
+                                Quoted(scratch.Path()) + " " + Quoted(source.string()) + " >/dev/null 2>&1";
     // A first start with a fresh profile may end early (status 81): start again.
     for (int attempt = 0; attempt < 3 && !fs::exists(pdf); ++attempt)
         (void)std::system(command.c_str());

@@ -1,5 +1,6 @@
 #include "CorpusPage.h"
 #include "OutputTestSupport.h"
+#include "platform/files/TemporaryFolder.h"
 #include "output/OutputErrors.h"
 #include "output/TJPEGImage.h"
 #include "output/TPNGObject.h"
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -38,9 +40,9 @@ protected:
         holder->TakePage(PatternPage(45, 31));
         return holder;
     }
-    std::string File(const std::string& stem) const { return FFolder.File(stem + GetParam().extension); }
+    std::string File(const std::string& stem) const { return FFolder.Entry(stem + GetParam().extension); }
 
-    TempFolder FFolder;
+    TemporaryFolder FFolder;
 };
 
 TEST_P(EveryHolder, TwoWritesAreIdentical)
@@ -74,10 +76,10 @@ TEST_P(EveryHolder, AnUncreatableFileRaisesEFCreateError)
 {
     const auto holder = HolderWithPage();
     holder->WriteImageFile(File("before"));
-    std::ofstream(FFolder.File("plain")) << "a file, not a folder";
+    std::ofstream(FFolder.Entry("plain")) << "a file, not a folder";
     const int descriptors = OpenDescriptorCount();
     for (const BadPath& bad : {BadPath{"missing/page", std::strerror(ENOENT)}, BadPath{"plain/page", std::strerror(ENOTDIR)}}) {
-        const std::string path = FFolder.File(bad.relative + GetParam().extension);
+        const std::string path = FFolder.Entry(bad.relative + GetParam().extension);
         try {
             holder->WriteImageFile(path);
             ADD_FAILURE() << "no error for " << path;
@@ -170,20 +172,20 @@ TEST_P(CorpusPageFiles, ShowTheSameColoursInEveryFormat)
     const TBitmap page = ComposedCorpusPage(GetParam().first, GetParam().second);
     ASSERT_EQ(page.Width(), 739);
     ASSERT_EQ(page.Height(), 986);
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     TPageBitmap bmp;
     TPNGObject png;
     bmp.TakePage(page);
     jpeg.TakePage(page);
     png.TakePage(page);
-    jpeg.WriteImageFile(folder.File("p.jpg"));
-    png.WriteImageFile(folder.File("p.png"));
-    bmp.WriteImageFile(folder.File("p.bmp"));
+    jpeg.WriteImageFile(folder.Entry("p.jpg"));
+    png.WriteImageFile(folder.Entry("p.png"));
+    bmp.WriteImageFile(folder.Entry("p.bmp"));
 
-    const DecodedImage fromPng = DecodePng(ReadBytes(folder.File("p.png")));
-    const DecodedImage fromJpeg = DecodeJpeg(ReadBytes(folder.File("p.jpg")));
-    const auto bmpFile = ReadBytes(folder.File("p.bmp"));
+    const DecodedImage fromPng = DecodePng(ReadBytes(folder.Entry("p.png")));
+    const DecodedImage fromJpeg = DecodeJpeg(ReadBytes(folder.Entry("p.jpg")));
+    const auto bmpFile = ReadBytes(folder.Entry("p.bmp"));
     ASSERT_EQ(bmpFile.size(), 54u + 739u * 4 * 986);
     ASSERT_EQ(fromJpeg.width, 739);
     ASSERT_EQ(fromJpeg.height, 986);

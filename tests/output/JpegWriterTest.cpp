@@ -1,4 +1,5 @@
 #include "OutputTestSupport.h"
+#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/JpegErrorManager.h"
 #include "output/OutputErrors.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 
 namespace paginox::testing {
 namespace {
@@ -30,11 +32,11 @@ constexpr std::array<int, 64> ChrominanceK1 = {
     99, 99, 47, 66, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
     99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
 
-std::vector<uint8_t> WrittenJpeg(TJPEGImage& jpeg, const TBitmap& page, const TempFolder& folder)
+std::vector<uint8_t> WrittenJpeg(TJPEGImage& jpeg, const TBitmap& page, const TemporaryFolder& folder)
 {
     jpeg.TakePage(page);
-    jpeg.WriteImageFile(folder.File("page.jpg"));
-    return ReadBytes(folder.File("page.jpg"));
+    jpeg.WriteImageFile(folder.Entry("page.jpg"));
+    return ReadBytes(folder.Entry("page.jpg"));
 }
 
 // Colours that change slowly, as on a page: what JPEG keeps well.
@@ -63,7 +65,7 @@ double MeanError(const DecodedImage& decoded, const TBitmap& page)
 
 TEST(JpegFile, SegmentsAreThoseOfBaselineQuality90)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     const auto file = WrittenJpeg(jpeg, SmoothPage(739, 986), folder);
     const auto segments = JpegSegments(file);
@@ -138,7 +140,7 @@ class JpegPage : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(JpegPage, DecodesToThePageSizeAndColours)
 {
     const SizeCase c = GetParam();
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     const TBitmap page = SmoothPage(c.width, c.height, c.format);
     const DecodedImage decoded = DecodeJpeg(WrittenJpeg(jpeg, page, folder));
@@ -200,7 +202,7 @@ std::vector<uint8_t> ReferenceJpeg(const TBitmap& page)
 
 TEST(JpegFile, IsLibjpegFloatDctQuality90OfTheRgbRows)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     for (PixelFormat format : {PixelFormat::Bits32, PixelFormat::Bits24, PixelFormat::Bits15}) {
         const TBitmap page = PatternPage(123, 77, format);
@@ -211,34 +213,34 @@ TEST(JpegFile, IsLibjpegFloatDctQuality90OfTheRgbRows)
 // The stream is made at the first write after TakePage and reused until the next.
 TEST(JpegHolder, EncodesOncePerPage)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     jpeg.TakePage(SmoothPage(64, 48));
     EXPECT_TRUE(jpeg.EncodedStream().empty());
-    jpeg.WriteImageFile(folder.File("a.jpg"));
+    jpeg.WriteImageFile(folder.Entry("a.jpg"));
     const uint8_t* encoded = jpeg.EncodedStream().data();
     ASSERT_FALSE(jpeg.EncodedStream().empty());
-    EXPECT_EQ(ReadBytes(folder.File("a.jpg")), jpeg.EncodedStream());
-    jpeg.WriteImageFile(folder.File("b.jpg"));
+    EXPECT_EQ(ReadBytes(folder.Entry("a.jpg")), jpeg.EncodedStream());
+    jpeg.WriteImageFile(folder.Entry("b.jpg"));
     EXPECT_EQ(jpeg.EncodedStream().data(), encoded) << "encoded a second time";
-    EXPECT_EQ(ReadBytes(folder.File("b.jpg")), ReadBytes(folder.File("a.jpg")));
+    EXPECT_EQ(ReadBytes(folder.Entry("b.jpg")), ReadBytes(folder.Entry("a.jpg")));
 
     jpeg.TakePage(SmoothPage(16, 16));
     EXPECT_TRUE(jpeg.EncodedStream().empty());
-    jpeg.WriteImageFile(folder.File("c.jpg"));
-    EXPECT_EQ(DecodeJpeg(ReadBytes(folder.File("c.jpg"))).width, 16);
+    jpeg.WriteImageFile(folder.Entry("c.jpg"));
+    EXPECT_EQ(DecodeJpeg(ReadBytes(folder.Entry("c.jpg"))).width, 16);
 }
 
 TEST(JpegHolder, EmptyWritesAnEmptyFile)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
-    jpeg.WriteImageFile(folder.File("none.jpg"));
-    EXPECT_TRUE(std::filesystem::exists(folder.File("none.jpg")));
-    EXPECT_TRUE(ReadBytes(folder.File("none.jpg")).empty());
+    jpeg.WriteImageFile(folder.Entry("none.jpg"));
+    EXPECT_TRUE(std::filesystem::exists(folder.Entry("none.jpg")));
+    EXPECT_TRUE(ReadBytes(folder.Entry("none.jpg")).empty());
     jpeg.TakePage(TBitmap());
-    jpeg.WriteImageFile(folder.File("zero.jpg"));
-    EXPECT_TRUE(ReadBytes(folder.File("zero.jpg")).empty());
+    jpeg.WriteImageFile(folder.Entry("zero.jpg"));
+    EXPECT_TRUE(ReadBytes(folder.Entry("zero.jpg")).empty());
     EXPECT_TRUE(jpeg.EncodedStream().empty());
 }
 
@@ -265,7 +267,7 @@ TEST(JpegErrors, LibraryErrorBecomesEJPEG)
     }
     jpeg_destroy_compress(&context.info);
     // Once recovered, the same manager serves a sound compression.
-    TempFolder folder;
+    TemporaryFolder folder;
     TJPEGImage jpeg;
     EXPECT_FALSE(WrittenJpeg(jpeg, SmoothPage(8, 8), folder).empty());
 }

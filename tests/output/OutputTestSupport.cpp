@@ -6,7 +6,7 @@
 #include <png.h>
 
 #include <csetjmp>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -14,21 +14,6 @@
 namespace paginox::testing {
 
 namespace fs = std::filesystem;
-
-TempFolder::TempFolder()
-{
-    std::string pattern = (fs::temp_directory_path() / "paginox-output-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    FPath = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    fs::permissions(FPath, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(FPath, ignored);
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {

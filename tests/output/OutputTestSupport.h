@@ -3,26 +3,10 @@
 #include "graphics/TBitmap.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace paginox::testing {
-
-// A fresh folder for one test's files, removed with everything in it.
-class TempFolder final {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string File(const std::string& name) const { return (FPath / name).string(); }
-    const std::filesystem::path& Path() const { return FPath; }
-
-private:
-    std::filesystem::path FPath;
-};
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 

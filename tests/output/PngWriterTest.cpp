@@ -1,4 +1,5 @@
 #include "OutputTestSupport.h"
+#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/Crc32.h"
 #include "output/TPNGObject.h"
@@ -55,12 +56,12 @@ std::vector<uint8_t> ImageData(const std::vector<PngChunk>& chunks)
     return stream;
 }
 
-std::vector<uint8_t> WrittenPng(const TBitmap& page, const TempFolder& folder)
+std::vector<uint8_t> WrittenPng(const TBitmap& page, const TemporaryFolder& folder)
 {
     TPNGObject png;
     png.TakePage(page);
-    png.WriteImageFile(folder.File("page.png"));
-    return ReadBytes(folder.File("page.png"));
+    png.WriteImageFile(folder.Entry("page.png"));
+    return ReadBytes(folder.Entry("page.png"));
 }
 
 // The chunk layer every file must have: signature, IHDR, PLTE only when indexed,
@@ -119,7 +120,7 @@ class PngDepth : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(PngDepth, DecodesToThePagePixels)
 {
     const DepthCase c = GetParam();
-    TempFolder folder;
+    TemporaryFolder folder;
     for (auto [width, height] : {std::pair{37, 23}, std::pair{1, 9}, std::pair{200, 3}}) {
         const TBitmap page = PatternPage(width, height, c.format);
         const auto file = WrittenPng(page, folder);
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Depths, PngDepth,
 // filter, the row order, the channel order and the compressor settings in one check.
 TEST(PngImageData, IsZlibLevel7OfSubFilteredRows)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const TBitmap page = PatternPage(301, 257);
     const auto stream = ImageData(PngChunks(WrittenPng(page, folder)));
     EXPECT_EQ(stream, Compressed(SubFiltered(RgbRows(page), 3 * 301, 3)));
@@ -175,7 +176,7 @@ TEST(PngImageData, IsZlibLevel7OfSubFilteredRows)
 // A page one pixel wide: each row is the filter byte 1 and the pixel's bytes unchanged.
 TEST(PngImageData, OnePixelWideRowsAreTheBareColours)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const TBitmap page = PatternPage(1, 6);
     const auto stream = ImageData(PngChunks(WrittenPng(page, folder)));
     std::vector<uint8_t> rows(6 * 4);
@@ -246,7 +247,7 @@ TEST_P(PngStreamOfWholeChunks, GivesKFullChunksAndNoEmptyOne)
     ASSERT_TRUE(sized) << "no page found whose stream is " << k << " x 65535 bytes";
     const auto& raw = sized->raw;
     const size_t width = sized->width, height = sized->height;
-    TempFolder folder;
+    TemporaryFolder folder;
     const auto file = WrittenPng(PageOfRgb(raw, static_cast<int>(width), static_cast<int>(height)), folder);
     ExpectChunkLayout(file, false);
     const auto chunks = PngChunks(file);
@@ -264,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(Multiples, PngStreamOfWholeChunks, ::testing::Values(1,
 
 TEST(PngStream, ShorterThanOneChunkIsOneIdat)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const auto chunks = PngChunks(WrittenPng(PatternPage(50, 50), folder));
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[1].type, "IDAT");
@@ -274,16 +275,16 @@ TEST(PngStream, ShorterThanOneChunkIsOneIdat)
 // A holder without a page, or given an empty page, writes the signature alone.
 TEST(PngHolder, EmptyWritesTheSignatureOnly)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     TPNGObject png;
-    png.WriteImageFile(folder.File("empty.png"));
+    png.WriteImageFile(folder.Entry("empty.png"));
     const std::vector<uint8_t> signature = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
-    EXPECT_EQ(ReadBytes(folder.File("empty.png")), signature);
+    EXPECT_EQ(ReadBytes(folder.Entry("empty.png")), signature);
 
     png.TakePage(PatternPage(4, 4));
     png.TakePage(TBitmap());
-    png.WriteImageFile(folder.File("zero.png"));
-    EXPECT_EQ(ReadBytes(folder.File("zero.png")), signature);
+    png.WriteImageFile(folder.Entry("zero.png"));
+    EXPECT_EQ(ReadBytes(folder.Entry("zero.png")), signature);
 }
 
 // Our chunk CRC against zlib's, whole and continued, across the 8-byte steps.

@@ -1,4 +1,5 @@
 #include "platform/files/DirectoryEntry.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,17 +17,6 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    FilesTest()
-    {
-        std::string pattern = (fs::temp_directory_path() / "paginox-files-XXXXXX").string();
-        FFolder = ::mkdtemp(pattern.data());
-    }
-    ~FilesTest() override
-    {
-        std::error_code ignored;
-        fs::permissions(FFolder, fs::perms::owner_all, ignored);
-        fs::remove_all(FFolder, ignored);
-    }
     std::string Make(const std::string& name, std::uintmax_t size = 0)
     {
         const std::string path = FFolder + "/" + name;
@@ -40,7 +30,8 @@ protected:
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     }
 
-    std::string FFolder;
+    TemporaryFolder FTemp{"paginox-files-"};
+    const std::string FFolder = FTemp.Path();
 };
 
 TEST_F(FilesTest, FindsFilesFoldersHiddenAndReadOnlyEntries)

@@ -1,4 +1,5 @@
 #include "platform/dialogs/QtDialogs.h"
+#include "platform/files/TemporaryFolder.h"
 #include "platform/shell/DesktopShell.h"
 
 #include "../settings/QtApp.h"
@@ -39,15 +40,11 @@ void WhenModalOpens(std::function<void(QWidget*)> inspect)
 
 class QtDialogsTest : public ::testing::Test {
 protected:
-    QtDialogsTest() : FApp(test::App())
-    {
-        std::string pattern = (fs::temp_directory_path() / "paginox-dialogs-XXXXXX").string();
-        FFolder = ::mkdtemp(pattern.data());
-    }
-    ~QtDialogsTest() override { fs::remove_all(FFolder); }
+    QtDialogsTest() : FApp(test::App()) {}
 
     QApplication& FApp;
-    std::string FFolder;
+    TemporaryFolder FTemp{"paginox-dialogs-"};
+    const std::string FFolder = FTemp.Path();
 };
 
 struct BoxSeen {
