@@ -55,7 +55,13 @@ ProfileJanitor::ProfileJanitor(const std::vector<std::string>& paths)
     for (auto& text : strings)
         argv.push_back(text.data());
     argv.push_back(nullptr);
-    const int result = posix_spawn(&FPid, "/bin/sh", &actions, nullptr, argv.data(), environ);
+    // A session of its own: a signal to our whole process group (Ctrl+C in a terminal,
+    // a closing terminal, timeout(1)) must not take the janitor with us.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    const int result = posix_spawn(&FPid, "/bin/sh", &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[0]);
     if (result != 0) {

@@ -253,36 +253,59 @@ TEST(OfficeProcessHandling, HungOfficeIsEndedByTheWatchdog)
     EXPECT_THROW(document.GetObject("PageSetup").Get("PageWidth"), EOleException);
 }
 
-TEST(OfficeProcessHandling, NothingRemainsWhenOurProcessIsKilled)
+struct Probe {
+    pid_t process = -1, office = -1;
+    std::string profile;
+};
+
+// The probe program in a process group of its own, with its office and document open.
+Probe StartProbe()
 {
     int output[2];
-    ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+    if (pipe2(output, O_CLOEXEC) != 0)
+        return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     std::string program = std::string(PAGINOX_PROBE_PROGRAM), document = CorpusFile("simple.doc");
     char* argv[] = {program.data(), document.data(), nullptr};
-    pid_t probe = -1;
-    ASSERT_EQ(posix_spawn(&probe, program.c_str(), &actions, nullptr, argv, environ), 0);
+    Probe probe;
+    const int spawned = posix_spawn(&probe.process, program.c_str(), &actions, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(output[1]);
-
     std::string line;
     char c;
-    while (read(output[0], &c, 1) == 1 && c != '\n')
+    while (spawned == 0 && read(output[0], &c, 1) == 1 && c != '\n')
         line += c;
     close(output[0]);
-    const auto space = line.find(' ');
-    ASSERT_NE(space, std::string::npos) << "probe said: " << line;
-    const pid_t office = std::stoi(line.substr(0, space));
-    const std::string profile = line.substr(space + 1);
-    ASSERT_TRUE(ProcessExists(office));
-    ASSERT_TRUE(FolderExists(profile));
+    if (const auto space = line.find(' '); space != std::string::npos) {
+        probe.office = std::stoi(line.substr(0, space));
+        probe.profile = line.substr(space + 1);
+    }
+    return probe;
+}
 
-    kill(probe, SIGKILL);
-    waitpid(probe, nullptr, 0);
-    EXPECT_TRUE(Eventually([&] { return !ProcessExists(office); }));
-    EXPECT_TRUE(Eventually([&] { return !FolderExists(profile); }));
+TEST(OfficeProcessHandling, NothingRemainsWhenOurProcessOrItsWholeGroupIsKilled)
+{
+    // SIGKILL to our process alone, and Ctrl+C in a terminal, which reaches the whole group.
+    for (const bool wholeGroup : {false, true}) {
+        const Probe probe = StartProbe();
+        ASSERT_NE(probe.office, -1) << "the probe did not start its office";
+        ASSERT_TRUE(ProcessExists(probe.office));
+        ASSERT_TRUE(FolderExists(probe.profile));
+
+        if (wholeGroup)
+            kill(-probe.process, SIGINT);
+        else
+            kill(probe.process, SIGKILL);
+        waitpid(probe.process, nullptr, 0);
+        EXPECT_TRUE(Eventually([&] { return !ProcessExists(probe.office); })) << wholeGroup;
+        EXPECT_TRUE(Eventually([&] { return !FolderExists(probe.profile); })) << wholeGroup;
+    }
 }
 
 TEST(OfficeStart, FirstStartThatAsksForARestartIsStartedAgain)
