@@ -23,6 +23,9 @@ namespace {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent)
         _exit(127); // the parent is already gone
+    // A group of its own: Ctrl+C in a terminal reaches the whole foreground group, and
+    // must ask our run to stop after its page, not kill the office under it.
+    setpgid(0, 0);
     const int devNull = open("/dev/null", O_RDWR);
     if (devNull >= 0) {
         dup2(devNull, STDIN_FILENO);

@@ -33,4 +33,15 @@ grep -q 'simple.doc: page 1 of 1' "$work/stderr" || { echo "FAIL: progress on st
 grep -q 'Failed to open the word document' "$work/stderr" || { echo "FAIL: open failure message"; failures=$((failures + 1)); }
 [ "$(wc -l <"$work/stdout")" = 1 ] || { echo "FAIL: the page before the broken document"; failures=$((failures + 1)); }
 
+# Ctrl+C in a terminal reaches the whole process group: the run stops after its page.
+setsid "$convert" --output "$work/out3" "$root/tests/corpus/53379.doc" >"$work/stdout" 2>"$work/stderr" &
+runner=$!
+for _ in $(seq 600); do grep -q 'page 2 of 30' "$work/stderr" 2>/dev/null && break; sleep 0.05; done
+kill -INT -- "-$runner"
+wait "$runner"; check "Ctrl+C stops the run" 1 $?
+grep -q '^Stopped!' "$work/stderr" || { echo "FAIL: no stop reported"; cat "$work/stderr"; failures=$((failures + 1)); }
+if grep -q 'failed\|status' "$work/stderr"; then echo "FAIL: the stop was reported as failures"; failures=$((failures + 1)); fi
+written=$(wc -l <"$work/stdout")
+[ "$written" -ge 2 ] && [ "$written" -lt 30 ] || { echo "FAIL: $written pages written before the stop"; failures=$((failures + 1)); }
+
 [ "$failures" = 0 ]
