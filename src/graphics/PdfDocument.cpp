@@ -3,6 +3,7 @@
 #include "graphics/TBitmap.h"
 
 #include <poppler-document.h>
+#include <poppler-global.h>
 #include <poppler-image.h>
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
@@ -13,8 +14,18 @@
 
 namespace paginox {
 
+namespace {
+
+// The PDF is the office's picture of the pages, never the user's file: poppler's
+// remarks on its flaws (an annotation's bounding box, say) mean nothing to the user.
+void IgnorePopplerRemark(const std::string&, void*) {}
+
+} // namespace
+
 PdfDocument::PdfDocument(std::vector<char> bytes) : FBytes(std::move(bytes))
 {
+    static const bool quiet = (poppler::set_debug_error_function(IgnorePopplerRemark, nullptr), true);
+    (void)quiet;
     if (FBytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
         throw EInvalidGraphic("Invalid graphic format");
     FDocument.reset(poppler::document::load_from_raw_data(FBytes.data(), static_cast<int>(FBytes.size())));
