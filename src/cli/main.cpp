@@ -86,6 +86,9 @@ int main(int argc, char** argv)
     }
 
     const RunReport& report = converter.LastReport();
+    // The error box does not say which document would not open; a terminal can.
+    if (report.ending == RunReport::Ending::OpenFailed && !report.failures.empty())
+        std::cerr << report.failures.back().reason << "\n";
     std::cerr << report.writtenFiles.size() << (report.writtenFiles.size() == 1 ? " page" : " pages")
               << " written to " << options.output;
     if (!report.failures.empty())

@@ -31,6 +31,7 @@ grep -q 'simple.doc: page 1 of 1' "$work/stderr" || { echo "FAIL: progress on st
 
 "$convert" --output "$work/out2" "$root/tests/corpus/simple.doc" "$root/tests/corpus/truncated62886.docx" >"$work/stdout" 2>"$work/stderr"; check "broken document" 1 $?
 grep -q 'Failed to open the word document' "$work/stderr" || { echo "FAIL: open failure message"; failures=$((failures + 1)); }
+grep -q '^Cannot open .*truncated62886.docx' "$work/stderr" || { echo "FAIL: the document that would not open is not named"; failures=$((failures + 1)); }
 [ "$(wc -l <"$work/stdout")" = 1 ] || { echo "FAIL: the page before the broken document"; failures=$((failures + 1)); }
 
 # Ctrl+C in a terminal reaches the whole process group: the run stops after its page.
