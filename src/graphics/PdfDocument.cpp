@@ -24,8 +24,8 @@ void IgnorePopplerRemark(const std::string&, void*) {}
 
 PdfDocument::PdfDocument(std::vector<char> bytes) : FBytes(std::move(bytes))
 {
-    static const bool quiet = (poppler::set_debug_error_function(IgnorePopplerRemark, nullptr), true);
-    (void)quiet;
+    [[maybe_unused]] static const bool quiet =
+        (poppler::set_debug_error_function(IgnorePopplerRemark, nullptr), true);
     if (FBytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
         throw EInvalidGraphic("Invalid graphic format");
     FDocument.reset(poppler::document::load_from_raw_data(FBytes.data(), static_cast<int>(FBytes.size())));
