@@ -1,13 +1,13 @@
 // Each writer side by side with what its library (or the system) does alone on the
 // same page, interleaved run by run, medians reported.
 #include "CorpusPage.h"
+#include "OutputTestSupport.h"
 #include "output/JpegEncoder.h"
 #include "output/TJPEGImage.h"
 #include "output/TPNGObject.h"
 #include "output/TPageBitmap.h"
 #include "platform/files/TemporaryFolder.h"
 
-#include <jpeglib.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -130,35 +130,6 @@ size_t DeflateRows(const std::vector<uint8_t>& filtered, size_t rowBytes, int fd
     return total;
 }
 
-// libjpeg-turbo alone: its memory destination, the page's rows as they lie.
-std::vector<uint8_t> EncodeWithLibjpeg(const TBitmap& page)
-{
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(page.Width());
-    info.image_height = static_cast<JDIMENSION>(page.Height());
-    info.input_components = 4;
-    info.in_color_space = JCS_EXT_BGRX;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    info.dct_method = JDCT_FLOAT;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(page.ScanLine(static_cast<int>(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
-}
-
 int CreateAlways(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -224,15 +195,16 @@ int main(int argc, char** argv)
                 repetitions, 1.05);
 
         TJPEGImage jpeg;
-        Compare("  JPEG encoding vs libjpeg", [&] { EncodeJpeg(page); }, [&] { EncodeWithLibjpeg(page); },
-                repetitions, 1.1);
+        // libjpeg alone, reading the page's rows as they lie.
+        const auto libjpeg = [&] { return testing::LibjpegEncoding(page, testing::LibjpegInput::PageRows); };
+        Compare("  JPEG encoding vs libjpeg", [&] { EncodeJpeg(page); }, libjpeg, repetitions, 1.1);
         const auto writeJpeg = [&] {
             jpeg.TakePage(page); // drops the stream, so that every run encodes
             jpeg.WriteImageFile(file + ".jpg");
         };
-        Compare("  JPEG WriteImageFile vs libjpeg", writeJpeg, [&] { EncodeWithLibjpeg(page); }, repetitions, 1.1);
+        Compare("  JPEG WriteImageFile vs libjpeg", writeJpeg, libjpeg, repetitions, 1.1);
         Compare("    the same, floor writing its file", writeJpeg,
-                [&] { WriteOnce(file + "-floor.jpg", EncodeWithLibjpeg(page)); }, repetitions, 1.1);
+                [&] { WriteOnce(file + "-floor.jpg", libjpeg()); }, repetitions, 1.1);
 
         TPageBitmap bmp;
         bmp.TakePage(page);

@@ -6,6 +6,7 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -107,6 +108,44 @@ DecodedImage DecodeJpeg(const std::vector<uint8_t>& file)
     }
     jpeg_destroy_decompress(&info);
     return out;
+}
+
+std::vector<uint8_t> LibjpegEncoding(const TBitmap& page, LibjpegInput input)
+{
+    const bool rgb = input == LibjpegInput::RgbTriples;
+    std::vector<uint8_t> triples;
+    if (rgb)
+        for (int y = 0; y < page.Height(); ++y)
+            for (int x = 0; x < page.Width(); ++x) {
+                const Rgb c = page.Pixel(x, y);
+                triples.insert(triples.end(), {c.red, c.green, c.blue});
+            }
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(page.Width());
+    info.image_height = static_cast<JDIMENSION>(page.Height());
+    info.input_components = rgb ? 3 : 4;
+    info.in_color_space = rgb ? JCS_RGB : JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 90, TRUE);
+    info.dct_method = JDCT_FLOAT;
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        const int y = static_cast<int>(info.next_scanline);
+        JSAMPROW row = rgb ? triples.data() + size_t{info.next_scanline} * 3 * page.Width()
+                           : const_cast<JSAMPROW>(page.ScanLine(y));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<uint8_t> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
 }
 
 uint32_t BigEndian32(const uint8_t* p)

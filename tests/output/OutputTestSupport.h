@@ -26,6 +26,13 @@ DecodedImage DecodePng(const std::vector<uint8_t>& file);
 // libjpeg's reading of the file as RGB.
 DecodedImage DecodeJpeg(const std::vector<uint8_t>& file);
 
+// How the page's pixels reach libjpeg: the 32-bit page's rows as they lie, read as
+// blue-green-red-x, or red-green-blue triples made pixel by pixel at any depth.
+enum class LibjpegInput { PageRows, RgbTriples };
+// libjpeg alone at the JPEG holder's settings (quality 90, float DCT, its defaults
+// otherwise), encoding into memory.
+std::vector<uint8_t> LibjpegEncoding(const TBitmap& page, LibjpegInput input);
+
 struct PngChunk {
     std::string type;
     std::vector<uint8_t> data;
