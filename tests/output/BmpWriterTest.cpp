@@ -1,7 +1,7 @@
 #include "OutputTestSupport.h"
-#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/TPageBitmap.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

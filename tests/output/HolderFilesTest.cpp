@@ -1,14 +1,15 @@
 #include "CorpusPage.h"
 #include "OutputTestSupport.h"
-#include "platform/files/TemporaryFolder.h"
 #include "output/OutputErrors.h"
 #include "output/TJPEGImage.h"
 #include "output/TPNGObject.h"
 #include "output/TPageBitmap.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace paginox::testing {
@@ -31,6 +33,31 @@ std::string NameOf(const ::testing::TestParamInfo<HolderKind>& info)
 {
     return info.param.name;
 }
+
+// While it lives, this process may write no byte to any file: a full disk of its own.
+// (/dev/full would do, but the holders lock what they write, and tests running side by
+// side would find the one /dev/full locked by each other.)
+class NoRoomForBytes final {
+public:
+    NoRoomForBytes() : FSignal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &FLimit);
+        rlimit none = FLimit;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoRoomForBytes()
+    {
+        setrlimit(RLIMIT_FSIZE, &FLimit);
+        std::signal(SIGXFSZ, FSignal);
+    }
+    NoRoomForBytes(const NoRoomForBytes&) = delete;
+    NoRoomForBytes& operator=(const NoRoomForBytes&) = delete;
+
+private:
+    rlimit FLimit{};
+    void (*FSignal)(int);
+};
 
 class EveryHolder : public ::testing::TestWithParam<HolderKind> {
 protected:
@@ -93,13 +120,14 @@ TEST_P(EveryHolder, AnUncreatableFileRaisesEFCreateError)
     EXPECT_EQ(ReadBytes(File("after")), ReadBytes(File("before")));
 }
 
-// A device that takes no bytes: EWriteError, the file closed, the page kept.
+// A disk that takes no bytes: EWriteError, the file closed, the page kept.
 TEST_P(EveryHolder, AShortWriteRaisesEWriteError)
 {
     const auto holder = HolderWithPage();
     const int descriptors = OpenDescriptorCount();
     try {
-        holder->WriteImageFile("/dev/full");
+        const NoRoomForBytes full;
+        holder->WriteImageFile(File("full"));
         ADD_FAILURE() << "no error";
     } catch (const EWriteError& error) {
         EXPECT_EQ(error.Message(), "Stream write error");

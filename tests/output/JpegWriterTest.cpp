@@ -1,9 +1,9 @@
 #include "OutputTestSupport.h"
-#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/JpegErrorManager.h"
 #include "output/OutputErrors.h"
 #include "output/TJPEGImage.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <jerror.h>

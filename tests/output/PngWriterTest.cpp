@@ -1,8 +1,8 @@
 #include "OutputTestSupport.h"
-#include "platform/files/TemporaryFolder.h"
 #include "PixelFormatPrinting.h"
 #include "output/Crc32.h"
 #include "output/TPNGObject.h"
+#include "platform/files/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
